@@ -1,0 +1,51 @@
+#include "core/base/Messages.h"
+
+#include <vector>
+
+namespace tabulo {
+
+std::string_view MessageText(MessageId id) {
+  switch (id) {
+    case MessageId::Abort: return "Abort による中断";
+    case MessageId::StreamReadFailed: return "ストリームの読み込みエラー";
+    case MessageId::SplitAtBlanksQuestion:
+      return "読み込んだファイルには、区切り(カンマ，タブ)が含まれていません。\n\n"
+             "半角スペースを区切りとしてフィールドを分割しますか？";
+    case MessageId::DeleteRowsQuestion: return "選択中の行を削除します。よろしいですか？";
+    case MessageId::DeleteColumnsQuestion: return "選択中の列を削除します。よろしいですか？";
+    case MessageId::UseFirstLineAsTitlesQuestion: return "１行目をタイトル行として使用しますか？";
+    case MessageId::FileOpenFailed: return "ファイル {1} を開けません。\n{2}";
+    case MessageId::FileReadFailed: return "ファイル {1} の読み込みに失敗しました。\n{2}";
+    case MessageId::FileCreateFailed: return "ファイル {1} を作成できません。\n{2}";
+    case MessageId::FileWriteFailed: return "ファイル {1} の書き込みに失敗しました。\n{2}";
+    case MessageId::TooManyColumns:
+      return "列の数が上限の {1} 列を超えるため、このファイルは読み込めません。";
+    case MessageId::LineTooLong: return "1 行が長すぎるため、このファイルは読み込めません。";
+    case MessageId::TooManyRows: return "行の数が上限の {1} 行を超えるため、このファイルは読み込めません。";
+    case MessageId::TextNotShiftJis: return "Shift-JIS に変換できない文字があります： {1}";
+    case MessageId::PrintFormatLoadFailed: return "書式の読込に失敗しました。";
+    case MessageId::SettingsReadFailed: return "レジストリの読込に失敗しました。";
+    case MessageId::SettingsWriteFailed: return "レジストリへの記録に失敗しました。";
+  }
+  return {};
+}
+
+std::string FormatMessage(MessageId id, std::initializer_list<std::string_view> args) {
+  const std::vector<std::string_view> values(args);
+  const std::string_view text = MessageText(id);
+  std::string out;
+  out.reserve(text.size() + 64);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' && text[i + 1] >= '1' &&
+        text[i + 1] <= '9') {
+      const auto n = static_cast<std::size_t>(text[i + 1] - '1');
+      if (n < values.size()) out += values[n];
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace tabulo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tabulo {
+
+// Every text the program shows or prints, in one table (UTF-8). Placeholders
+// "{1}", "{2}" … are filled by FormatMessage.
+enum class MessageId {
+  Abort,
+  StreamReadFailed,
+  SplitAtBlanksQuestion,
+  DeleteRowsQuestion,
+  DeleteColumnsQuestion,
+  UseFirstLineAsTitlesQuestion,
+  FileOpenFailed,
+  FileReadFailed,
+  FileCreateFailed,
+  FileWriteFailed,
+  TooManyColumns,
+  LineTooLong,
+  TooManyRows,
+  TextNotShiftJis,
+  PrintFormatLoadFailed,
+  SettingsReadFailed,
+  SettingsWriteFailed,
+};
+
+std::string_view MessageText(MessageId id);
+
+// The message's text with "{n}" replaced by the n-th argument (1-based).
+std::string FormatMessage(MessageId id, std::initializer_list<std::string_view> args);
+
+}  // namespace tabulo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tabulo {
+
+struct Date {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  friend bool operator==(const Date&, const Date&) = default;
+};
+
+struct TimeOfDay {
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
+};
+
+bool IsValidDate(int year, int month, int day);
+
+// A date in the short date format: two or three numbers separated by the date
+// separator, read in year, month, day order. With two numbers they are month
+// and day of `currentYear`. A year of 99 or less is placed in the current
+// century (`currentYear` rounded down to a multiple of 100). Blanks may stand
+// before a number or a separator; nothing may follow the last number. An
+// impossible date → nullopt.
+std::optional<Date> ParseShortDate(std::string_view text, int currentYear);
+
+// A time in the long time format: hour ":" minute, optionally ":" second;
+// blanks may stand before each number; nothing may follow. Out of range → nullopt.
+std::optional<TimeOfDay> ParseTime(std::string_view text);
+
+// 0 = Sunday … 6 = Saturday.
+int DayOfWeek(const Date& date);
+
+// Code page 932 texts of the locale.
+std::string ShortDayName(const Date& date);  // "月"
+std::string LongDayName(const Date& date);   // "月曜日"
+
+// The Japanese era of a date from ICU's Japanese calendar: the full era name
+// (code page 932, "平成") and the year within it (1-based). nullopt before the
+// first era ICU knows.
+struct EraYear {
+  std::string name;
+  int year = 0;
+};
+std::optional<EraYear> JapaneseEra(const Date& date);
+
+// Writes a date with a picture made of "yyyy" (four-digit year), "yy"
+// (two-digit year), "mm"/"m" and "dd"/"d" (month and day with and without a
+// leading zero), "dddd" (long day name), "ddd" (short day name), "gg" (era
+// name), "e" (year within the era) and literal characters; "/" is the date
+// separator. Code page 932 result.
+std::string FormatDate(const Date& date, std::string_view picture);
+
+// "H:mm:ss".
+std::string FormatLongTime(const TimeOfDay& time);
+
+// The system clock's local date and time.
+Date Today();
+TimeOfDay Now();
+
+}  // namespace tabulo

@@ -1,0 +1,110 @@
+#include "core/locale/Encoding.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+#include <unicode/ucnv_err.h>
+#include <unicode/ustring.h>
+
+#include <stdexcept>
+
+#include "core/base/Errors.h"
+#include "core/base/Messages.h"
+
+namespace tabulo {
+namespace {
+
+// Replaces every byte sequence that does not decode with U+FFFD (ICU's own
+// substitute for this code page would be U+001A).
+void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, const char*,
+                                    int32_t, UConverterCallbackReason reason, UErrorCode* error) {
+  if (reason > UCNV_IRREGULAR) return;  // reset, close and clone need no action
+  static const UChar replacement[] = {0xFFFD};
+  *error = U_ZERO_ERROR;
+  ucnv_cbToUWriteUChars(args, replacement, 1, 0, error);
+}
+
+[[noreturn]] void ThrowNotShiftJis(std::u16string_view text) {
+  std::string utf8;
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strToUTF8WithSub(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), 0xFFFD,
+                     nullptr, &error);
+  utf8.resize(static_cast<std::size_t>(length));
+  error = U_ZERO_ERROR;
+  u_strToUTF8WithSub(utf8.data(), length, nullptr, text.data(), static_cast<int32_t>(text.size()),
+                     0xFFFD, nullptr, &error);
+  throw ConvertError(FormatMessage(MessageId::TextNotShiftJis, {utf8}));
+}
+
+}  // namespace
+
+void Cp932Converter::Closer::operator()(UConverter* converter) const noexcept { ucnv_close(converter); }
+
+Cp932Converter::Cp932Converter() {
+  UErrorCode error = U_ZERO_ERROR;
+  m_converter.reset(ucnv_open("windows-31j", &error));
+  if (U_FAILURE(error)) throw std::runtime_error("ICU has no windows-31j converter");
+  ucnv_setToUCallBack(m_converter.get(), SubstituteReplacementCharacter, nullptr, nullptr, nullptr,
+                      &error);
+  ucnv_setFromUCallBack(m_converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                        &error);
+}
+
+Cp932Converter::~Cp932Converter() = default;
+
+std::u16string Cp932Converter::ToUtf16(std::string_view sjis) {
+  if (sjis.empty()) return {};
+  std::u16string out(sjis.size(), u'\0');  // never more UTF-16 units than bytes
+  UErrorCode error = U_ZERO_ERROR;
+  ucnv_resetToUnicode(m_converter.get());
+  const int32_t length =
+      ucnv_toUChars(m_converter.get(), out.data(), static_cast<int32_t>(out.size()), sjis.data(),
+                    static_cast<int32_t>(sjis.size()), &error);
+  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) {
+    throw std::runtime_error("code page 932 decoding failed");
+  }
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+std::string Cp932Converter::ToUtf8(std::string_view sjis) {
+  const std::u16string text = ToUtf16(sjis);
+  std::string out(text.size() * 3, '\0');
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strToUTF8(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+              static_cast<int32_t>(text.size()), &error);
+  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) {
+    throw std::runtime_error("UTF-8 encoding failed");
+  }
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+std::string Cp932Converter::FromUtf16(std::u16string_view text) {
+  if (text.empty()) return {};
+  std::string out(text.size() * 2, '\0');  // at most two bytes per UTF-16 unit
+  UErrorCode error = U_ZERO_ERROR;
+  ucnv_resetFromUnicode(m_converter.get());
+  const int32_t length =
+      ucnv_fromUChars(m_converter.get(), out.data(), static_cast<int32_t>(out.size()), text.data(),
+                      static_cast<int32_t>(text.size()), &error);
+  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) ThrowNotShiftJis(text);
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+std::string Cp932Converter::FromUtf8(std::string_view utf8) {
+  std::u16string text(utf8.size(), u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8(text.data(), static_cast<int32_t>(text.size()), &length, utf8.data(),
+                static_cast<int32_t>(utf8.size()), &error);
+  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) {
+    throw ConvertError(FormatMessage(MessageId::TextNotShiftJis, {"(UTF-8)"}));
+  }
+  text.resize(static_cast<std::size_t>(length));
+  return FromUtf16(text);
+}
+
+}  // namespace tabulo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tabulo {
+
+// Reading and writing numbers the way the locale-aware formatter of a Japanese
+// system does (see LocaleConventions.h). Results are code page 932 bytes.
+
+// A 32-bit signed integer: leading blanks skipped, optional sign, decimal
+// digits, or "$" followed by hexadecimal digits (up to eight, read as a 32-bit
+// pattern); nothing may follow. Out of range → nullopt.
+std::optional<std::int32_t> ParseInt32(std::string_view text);
+
+// An extended-precision real: leading blanks skipped, optional sign, digits
+// with "." as the decimal point (digits on at least one side), optional
+// exponent "E"/"e" with optional sign and digits; the whole text is consumed.
+// Overflow to infinity → nullopt. No hexadecimal, no "inf", no "nan".
+std::optional<long double> ParseReal(std::string_view text);
+
+enum class FloatStyle {
+  Fixed,     // digits, decimal separator, the given number of decimals
+  Number,    // the same with thousands separators
+  Currency,  // number with the currency string placed, negatives as the locale writes them ("-\1,234")
+};
+
+// The value rounded to 15 significant digits and then to `decimals` places
+// (0..18), written in `style`; a value with more than 15 integer digits is
+// written in the general format instead.
+std::string FormatFloat(long double value, FloatStyle style, int decimals);
+
+// The general format: at most 15 significant digits, rounded; no trailing
+// zeros and no decimal point for whole numbers; fixed notation when the value
+// has at most 15 integer digits and its magnitude is at least 0.0001 (or it is
+// zero), otherwise mantissa, "E", "-" only for a negative exponent, and the
+// exponent without leading zeros (1E15, 1.5E-7).
+std::string FormatGeneral(long double value);
+
+// An integer with or without thousands separators ("-1,234,567").
+std::string FormatInteger(std::int64_t value, bool grouped);
+
+}  // namespace tabulo

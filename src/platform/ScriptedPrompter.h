@@ -1,0 +1,35 @@
+#pragma once
+
+#include <deque>
+#include <initializer_list>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/Prompter.h"
+
+namespace tabulo::platform {
+
+// Answers prompts from a queue and records every prompt it was shown. A prompt
+// that finds the queue empty throws UnexpectedPrompt, so a test never blocks.
+class ScriptedPrompter final : public Prompter {
+ public:
+  class UnexpectedPrompt : public std::runtime_error {
+   public:
+    using std::runtime_error::runtime_error;
+  };
+
+  ScriptedPrompter() = default;
+  explicit ScriptedPrompter(std::initializer_list<Answer> answers) : m_answers(answers) {}
+
+  void Then(Answer answer) { m_answers.push_back(answer); }
+  Answer Ask(const Prompt& prompt) override;
+
+  const std::vector<Prompt>& Asked() const noexcept { return m_asked; }
+  bool AllAnswered() const noexcept { return m_answers.empty(); }
+
+ private:
+  std::deque<Answer> m_answers;
+  std::vector<Prompt> m_asked;
+};
+
+}  // namespace tabulo::platform
