@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 namespace tabulo {
@@ -16,16 +17,32 @@ constexpr bool IsLeadByte(unsigned char byte) noexcept {
 
 constexpr bool IsLeadByte(char byte) noexcept { return IsLeadByte(static_cast<unsigned char>(byte)); }
 
+// A byte that can complete a double-byte character (0x40..0x7E, 0x80..0xFC).
+constexpr bool IsTrailByte(char byte) noexcept {
+  const auto value = static_cast<unsigned char>(byte);
+  return (value >= 0x40 && value <= 0x7E) || (value >= 0x80 && value <= 0xFC);
+}
+
 // Length in bytes of the character that starts at `pos` of `text`: 2 for a
-// lead byte followed by another byte, else 1 (a lead byte at the very end
-// stands alone).
+// lead byte followed by a trail byte, else 1. A lead byte that cannot pair
+// with what follows (text cut in the middle of a character, as fixed-length
+// exports do) stands alone, so it never swallows a delimiter, quote or line
+// break after it and such text survives a save and a reload.
 constexpr std::size_t CharLength(std::string_view text, std::size_t pos) noexcept {
-  return IsLeadByte(text[pos]) && pos + 1 < text.size() ? 2 : 1;
+  return IsLeadByte(text[pos]) && pos + 1 < text.size() && IsTrailByte(text[pos + 1]) ? 2 : 1;
 }
 
 // Position of the first character equal to the single byte `target` at or
-// after `from`, stepping over double-byte characters; npos when there is none.
-constexpr std::size_t FindChar(std::string_view text, char target, std::size_t from = 0) noexcept {
+// after `from` (a character boundary), stepping over double-byte characters;
+// npos when there is none.
+inline std::size_t FindChar(std::string_view text, char target, std::size_t from = 0) noexcept {
+  if (from >= text.size()) return std::string_view::npos;
+  if (static_cast<unsigned char>(target) < 0x40) {
+    // Below 0x40 no byte can be a trail byte, so the first such byte is a
+    // character of its own and a plain byte search finds it.
+    const void* found = std::memchr(text.data() + from, target, text.size() - from);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : std::string_view::npos;
+  }
   for (std::size_t pos = from; pos < text.size(); pos += CharLength(text, pos)) {
     if (text[pos] == target) return pos;
   }

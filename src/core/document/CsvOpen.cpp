@@ -1,0 +1,32 @@
+#include "core/document/CsvOpen.h"
+
+#include "core/document/DocumentOperations.h"
+#include "core/document/SideFile.h"
+
+namespace tabulo {
+
+OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
+                           platform::Prompter& prompter, ProgressSink* progress) {
+  OpenResult result;
+  ReleaseColumns(document);
+  TableDocument& grid = document.grid;
+  result.load = LoadTextIntoGrid(path, grid, true, prompter, progress);
+  result.sideFileRead = ReadSideFile(document, path);
+  if (!result.sideFileRead) {
+    BuildDefaultColumns(grid);
+    document.printInfo.SetDefaults();
+    for (int c = 0; c < grid.ColCount(); ++c) grid.SetColWidth(c, grid.DefaultColWidth());
+    if (askTitleRow) {
+      const platform::Prompt question{MessageId::UseFirstLineAsTitlesQuestion,
+                                      std::string(MessageText(MessageId::UseFirstLineAsTitlesQuestion)),
+                                      platform::Sound::Question, platform::BoxStyle::Confirmation,
+                                      platform::Buttons::YesNo};
+      if (prompter.Ask(question) == platform::Answer::Yes) AdoptFirstLineAsTitles(grid);
+    }
+  }
+  RenumberRows(grid);
+  grid.SetCurrentCell(1, 1);
+  return result;
+}
+
+}  // namespace tabulo

@@ -1,0 +1,144 @@
+#include "core/document/CsvReader.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/base/Errors.h"
+#include "core/base/FileIo.h"
+#include "core/base/Messages.h"
+#include "core/base/Progress.h"
+#include "core/document/SplitLine.h"
+
+namespace tabulo {
+namespace {
+
+constexpr std::size_t kBlockSize = 1 << 20;
+
+Delimiter DetectDelimiter(ByteSource& source, std::vector<char>& buffer, platform::Prompter& prompter) {
+  bool comma = false;
+  source.Rewind();
+  for (;;) {
+    const std::size_t count = source.Read(buffer.data(), buffer.size());
+    if (count == 0) break;
+    if (std::memchr(buffer.data(), '\t', count) != nullptr) return Delimiter::Tab;
+    if (!comma) comma = std::memchr(buffer.data(), ',', count) != nullptr;
+  }
+  if (comma) return Delimiter::Comma;
+  const platform::Prompt question{MessageId::SplitAtBlanksQuestion,
+                                  std::string(MessageText(MessageId::SplitAtBlanksQuestion)),
+                                  platform::Sound::Question, platform::BoxStyle::Information,
+                                  platform::Buttons::YesNo};
+  return prompter.Ask(question) == platform::Answer::Yes ? Delimiter::Blank : Delimiter::None;
+}
+
+// Stores lines into consecutive rows of the grid.
+class LineStore {
+ public:
+  LineStore(TableDocument& grid, bool replace, Delimiter delimiter)
+      : m_grid(grid), m_replace(replace), m_delimiter(delimiter),
+        m_nextRow(replace ? TableDocument::FixedRows() : grid.RowCount()) {}
+
+  void Store(std::string_view line) {
+    const int row = m_nextRow;
+    if (row >= m_grid.RowCount()) m_grid.SetRowCount(row + 1);
+    if (m_delimiter == Delimiter::None) {
+      m_grid.SetCell(1, row, line);
+    } else {
+      // Appending drops fields beyond the existing columns, so splitting can stop there.
+      const auto maxFields = static_cast<std::size_t>(m_replace ? TableDocument::kMaxColCount : m_grid.ColCount());
+      if (!SplitLine(line, m_delimiter, m_fields, TableDocument::FixedCols(), maxFields) && m_replace) {
+        throw TabuloError(FormatMessage(MessageId::TooManyColumns, {std::to_string(TableDocument::kMaxColCount - 1)}));
+      }
+      if (m_replace && static_cast<std::size_t>(m_grid.ColCount()) < m_fields.size()) {
+        m_grid.SetColCount(static_cast<int>(m_fields.size()));
+      }
+      m_grid.SetRowCells(row, m_fields, 1, m_fields.size() - 1);
+    }
+    ++m_nextRow;
+    ++m_stored;
+  }
+
+  int NextRow() const noexcept { return m_nextRow; }
+  int Stored() const noexcept { return m_stored; }
+
+ private:
+  TableDocument& m_grid;
+  bool m_replace;
+  Delimiter m_delimiter;
+  int m_nextRow;
+  int m_stored = 0;
+  FieldList m_fields;
+};
+
+const char* FindLineBreak(const char* begin, const char* end) noexcept {
+  for (const char* p = begin; p < end; ++p) {
+    if (*p == '\n' || *p == '\r') return p;
+  }
+  return end;
+}
+
+}  // namespace
+
+LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
+                            platform::Prompter& prompter, ProgressSink* progress) {
+  if (replace) {
+    grid.ClearAllCells();
+    grid.SetColCount(2);
+    grid.SetRowCount(2);
+  }
+  ProgressScope scope(progress);
+  std::vector<char> buffer(kBlockSize);
+  const Delimiter delimiter = DetectDelimiter(source, buffer, prompter);
+
+  LineStore store(grid, replace, delimiter);
+  std::string carry;  // the start of a line that runs over a block boundary
+  bool skipLineFeed = false;  // the previous block ended with the CR of a possible CR LF
+  std::uint64_t position = 0;
+  const std::uint64_t size = source.Size();
+  source.Rewind();
+  for (;;) {
+    const std::size_t count = source.Read(buffer.data(), buffer.size());
+    if (count == 0) break;
+    position += count;
+    const char* p = buffer.data();
+    const char* const end = p + count;
+    if (skipLineFeed && *p == '\n') ++p;
+    skipLineFeed = false;
+    while (p < end) {
+      const char* lineBreak = FindLineBreak(p, end);
+      if (lineBreak == end) {
+        carry.append(p, end);
+        break;
+      }
+      if (carry.empty()) {
+        store.Store(std::string_view(p, static_cast<std::size_t>(lineBreak - p)));
+      } else {
+        carry.append(p, lineBreak);
+        store.Store(carry);
+        carry.clear();
+      }
+      p = lineBreak + 1;
+      if (*lineBreak == '\r') {
+        if (p < end) {
+          if (*p == '\n') ++p;
+        } else {
+          skipLineFeed = true;
+        }
+      }
+    }
+    scope.Update(position, std::max(size, position));
+  }
+  if (!carry.empty()) store.Store(carry);
+  // Without any line a replaced document keeps only its title row.
+  if (store.NextRow() < grid.RowCount() && replace) grid.SetRowCount(store.NextRow());
+  return {delimiter, store.Stored()};
+}
+
+LoadResult LoadTextIntoGrid(const std::filesystem::path& path, TableDocument& grid, bool replace,
+                            platform::Prompter& prompter, ProgressSink* progress) {
+  InputFile file(path);
+  return LoadTextIntoGrid(file, grid, replace, prompter, progress);
+}
+
+}  // namespace tabulo

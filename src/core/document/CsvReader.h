@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/document/Delimiter.h"
+#include "core/document/TableDocument.h"
+#include "platform/Prompter.h"
+
+namespace tabulo {
+
+class ByteSource;
+class ProgressSink;
+
+struct LoadResult {
+  Delimiter delimiter = Delimiter::None;
+  int linesStored = 0;
+};
+
+// Reads delimited text into the grid. With `replace` the grid is emptied and
+// filled from row 1, and it widens to the longest line; otherwise the lines
+// become rows after the last one and fields beyond the existing columns are
+// dropped.
+//
+// The delimiter is found over the whole text: a tab anywhere wins, else a
+// comma; otherwise the user is asked whether to split at blanks (no: each line
+// is one cell of column 1). A line ends at CR, LF or CR LF (each one break);
+// zero bytes are kept as data; an empty line gives an empty row; a last line
+// without a break is kept. Progress runs over the second pass.
+//
+// Throws FileError when the text cannot be read (rows read so far stay) and
+// TabuloError when a line has more fields than a document can have columns.
+LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
+                            platform::Prompter& prompter, ProgressSink* progress);
+LoadResult LoadTextIntoGrid(const std::filesystem::path& path, TableDocument& grid, bool replace,
+                            platform::Prompter& prompter, ProgressSink* progress);
+
+}  // namespace tabulo

@@ -1,0 +1,146 @@
+#include "core/document/CsvWriter.h"
+
+#include <string>
+#include <vector>
+
+#include "core/base/FileIo.h"
+#include "core/base/Progress.h"
+#include "core/locale/Cp932.h"
+
+namespace tabulo {
+namespace {
+
+constexpr std::size_t kFlushSize = 1 << 20;
+
+// Whether the comma format must quote the field: a byte 0x01..0x20, a double
+// quote or a comma, found character by character.
+bool NeedsCommaQuotes(std::string_view field) {
+  for (std::size_t pos = 0; pos < field.size(); pos += CharLength(field, pos)) {
+    const auto byte = static_cast<unsigned char>(field[pos]);
+    if ((byte >= 0x01 && byte <= 0x20) || byte == '"' || byte == ',') return true;
+  }
+  return false;
+}
+
+bool HoldsCommaOrQuote(std::string_view field) {
+  for (std::size_t pos = 0; pos < field.size(); pos += CharLength(field, pos)) {
+    if (field[pos] == '"' || field[pos] == ',') return true;
+  }
+  return false;
+}
+
+void AppendQuoted(std::string& out, std::string_view field) {
+  out.push_back('"');
+  std::size_t start = 0;
+  for (std::size_t pos = FindChar(field, '"'); pos != std::string_view::npos; pos = FindChar(field, '"', pos + 1)) {
+    out.append(field.substr(start, pos + 1 - start));
+    out.push_back('"');
+    start = pos + 1;
+  }
+  out.append(field.substr(start));
+  out.push_back('"');
+}
+
+class RowFormatter {
+ public:
+  RowFormatter(const TableDocument& grid, SaveFormat format) : m_format(format) {
+    if (format == SaveFormat::Typed) {
+      m_numericColumn.resize(static_cast<std::size_t>(grid.ColCount()));
+      for (int c = 0; c < grid.ColCount(); ++c) {
+        const ColumnType type = grid.Item(c).Type();
+        m_numericColumn[static_cast<std::size_t>(c)] =
+            type == ColumnType::Integer || type == ColumnType::Numeric || type == ColumnType::Currency;
+      }
+    }
+  }
+
+  void AppendField(std::string& out, int col, std::string_view field) const {
+    bool quote = false;
+    switch (m_format) {
+      case SaveFormat::Comma: quote = NeedsCommaQuotes(field); break;
+      case SaveFormat::Typed:
+        quote = !m_numericColumn[static_cast<std::size_t>(col)] || HoldsCommaOrQuote(field);
+        break;
+      case SaveFormat::Quoted: quote = true; break;
+      case SaveFormat::Tab:
+      case SaveFormat::Plain: break;
+    }
+    if (quote) {
+      AppendQuoted(out, field);
+    } else {
+      out.append(field);
+    }
+  }
+
+  char Separator() const noexcept { return m_format == SaveFormat::Tab ? '\t' : ','; }
+
+ private:
+  SaveFormat m_format;
+  std::vector<bool> m_numericColumn;
+};
+
+void WriteToFile(const std::filesystem::path& path, const TableDocument& grid, SaveFormat format, bool withTitle,
+                 ProgressSink* progress, bool withRowNumbers) {
+  AtomicFileWriter file(path);
+  WriteDelimitedText(grid, format, withTitle, withRowNumbers, file, progress);
+  file.Commit();
+}
+
+}  // namespace
+
+void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers,
+                        ByteSink& sink, ProgressSink* progress) {
+  ProgressScope scope(progress);
+  const RowFormatter formatter(grid, format);
+  const char separator = formatter.Separator();
+  const int firstRow = withTitle ? 0 : 1;
+  const int firstCol = withRowNumbers ? 0 : 1;
+  const int lastCol = grid.ColCount() - 1;
+  const auto rowsToWrite = static_cast<std::uint64_t>(grid.RowCount() - firstRow);
+  std::string out;
+  out.reserve(kFlushSize + 4096);
+  for (int row = firstRow; row < grid.RowCount(); ++row) {
+    if (format == SaveFormat::Comma && firstCol == lastCol && grid.Cell(firstCol, row).empty()) {
+      out.append("\"\"");  // a line of one empty field would read back as no field at all
+    } else {
+      for (int col = firstCol; col <= lastCol; ++col) {
+        if (col > firstCol) out.push_back(separator);
+        formatter.AppendField(out, col, grid.Cell(col, row));
+      }
+    }
+    out.append("\r\n");
+    if (out.size() >= kFlushSize) {
+      sink.Write(out);
+      out.clear();
+    }
+    scope.Update(static_cast<std::uint64_t>(row - firstRow), rowsToWrite);
+  }
+  sink.Write(out);
+}
+
+void WriteCommaText(const std::filesystem::path& path, const TableDocument& grid, bool withTitle,
+                    ProgressSink* progress, bool withRowNumbers) {
+  WriteToFile(path, grid, SaveFormat::Comma, withTitle, progress, withRowNumbers);
+}
+
+void WriteTabText(const std::filesystem::path& path, const TableDocument& grid, bool withTitle,
+                  ProgressSink* progress, bool withRowNumbers) {
+  WriteToFile(path, grid, SaveFormat::Tab, withTitle, progress, withRowNumbers);
+}
+
+void WriteTypedCsv(const std::filesystem::path& path, const TableDocument& grid, bool withTitle,
+                   ProgressSink* progress, bool withRowNumbers) {
+  WriteToFile(path, grid, SaveFormat::Typed, withTitle, progress, withRowNumbers);
+}
+
+void WriteQuotedCsv(const std::filesystem::path& path, const TableDocument& grid, bool withTitle,
+                    ProgressSink* progress, bool withRowNumbers) {
+  WriteToFile(path, grid, SaveFormat::Quoted, withTitle, progress, withRowNumbers);
+}
+
+void WritePlainCsv(const std::filesystem::path& path, const TableDocument& grid, bool withTitle,
+                   ProgressSink* progress, bool withRowNumbers) {
+  WriteToFile(path, grid, SaveFormat::Plain, withTitle, progress, withRowNumbers);
+}
+
+}  // namespace tabulo

@@ -1,0 +1,215 @@
+#include "core/document/TableDocument.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "core/base/Errors.h"
+#include "core/base/Messages.h"
+
+namespace tabulo {
+namespace {
+
+void RequireIndex(bool ok, const char* what) {
+  if (!ok) throw std::out_of_range(what);
+}
+
+std::uint16_t ToHeight(int height) { return static_cast<std::uint16_t>(std::clamp(height, 0, 0xFFFF)); }
+
+}  // namespace
+
+TableDocument::TableDocument() : m_columns(2), m_rows(2) {}
+
+TableDocument::RowSlot& TableDocument::Slot(int row) {
+  RequireIndex(row >= 0 && row < RowCount(), "row index");
+  return m_rows[static_cast<std::size_t>(row)];
+}
+
+void TableDocument::SetColCount(int count) {
+  if (count > kMaxColCount) {
+    throw TabuloError(FormatMessage(MessageId::TooManyColumns, {std::to_string(kMaxColCount - 1)}));
+  }
+  count = std::max(count, 1);
+  const int old = ColCount();
+  if (count < old) {
+    RebuildRowsFrom(count, [count](std::vector<std::string_view>& cells) {
+      cells.resize(static_cast<std::size_t>(count - 1));
+    });
+  }
+  Column fresh;
+  fresh.width = m_defaultColWidth;
+  m_columns.resize(static_cast<std::size_t>(count), fresh);
+  ClampCursor();
+}
+
+void TableDocument::SetRowCount(int count) {
+  if (count > kMaxRowCount) {
+    throw TabuloError(FormatMessage(MessageId::TooManyRows, {std::to_string(kMaxRowCount - 1)}));
+  }
+  count = std::max(count, 1);
+  if (count < RowCount()) {
+    m_rows.erase(m_rows.begin() + count, m_rows.end());
+  } else {
+    while (RowCount() < count) {
+      RowSlot& slot = m_rows.emplace_back();
+      slot.height = ToHeight(m_defaultRowHeight);
+    }
+  }
+  ClampCursor();
+}
+
+std::string_view TableDocument::Cell(int col, int row) const noexcept {
+  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
+  if (row == 0) return m_columns[static_cast<std::size_t>(col)].item.Title;
+  const RowSlot& slot = m_rows[static_cast<std::size_t>(row)];
+  if (col == 0) return slot.label.View();
+  return slot.cells.Cell(static_cast<std::uint32_t>(col - 1));
+}
+
+void TableDocument::SetCell(int col, int row, std::string_view text) {
+  RequireIndex(col >= 0 && col < ColCount() && row >= 0 && row < RowCount(), "cell index");
+  if (row == 0) {
+    m_columns[static_cast<std::size_t>(col)].item.Title = std::string(text);
+    return;
+  }
+  RowSlot& slot = m_rows[static_cast<std::size_t>(row)];
+  if (col == 0) {
+    if (text.size() > kMaxRowLabelBytes) throw std::invalid_argument("row-number text too long");
+    slot.label.length = static_cast<std::uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), slot.label.text);
+    return;
+  }
+  const auto index = static_cast<std::size_t>(col - 1);
+  if (index >= slot.cells.Count() && text.empty()) return;
+  std::vector<std::string_view> cells(std::max<std::size_t>(slot.cells.Count(), index + 1));
+  for (std::uint32_t i = 0; i < slot.cells.Count(); ++i) cells[i] = slot.cells.Cell(i);
+  cells[index] = text;
+  slot.cells = PackedRow::FromCells(cells);
+}
+
+void TableDocument::SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count) {
+  RequireIndex(row >= 1 && row < RowCount() && first + count <= fields.size(), "row index");
+  count = std::min(count, static_cast<std::size_t>(ColCount() - 1));
+  Slot(row).cells = PackedRow::FromFields(fields, first, count);
+}
+
+void TableDocument::ClearRowCells(int row) {
+  RequireIndex(row >= 1 && row < RowCount(), "row index");
+  Slot(row).cells = PackedRow();
+}
+
+void TableDocument::ClearAllCells() {
+  for (Column& column : m_columns) column.item.Title.clear();
+  for (RowSlot& slot : m_rows) {
+    slot.cells = PackedRow();
+    slot.label = RowLabel();
+  }
+}
+
+void TableDocument::SetColWidth(int col, int width) {
+  RequireIndex(col >= 0 && col < ColCount(), "column index");
+  m_columns[static_cast<std::size_t>(col)].width = std::clamp(width, 0, 0xFFFF);
+}
+
+void TableDocument::SetRowHeight(int row, int height) { Slot(row).height = ToHeight(height); }
+
+void TableDocument::SetDefaultColWidth(int width) { m_defaultColWidth = std::clamp(width, 0, 0xFFFF); }
+
+void TableDocument::SetDefaultRowHeight(int height) { m_defaultRowHeight = ToHeight(height); }
+
+int TableDocument::ClampCol(int col) const noexcept { return std::clamp(col, 1, std::max(1, ColCount() - 1)); }
+
+int TableDocument::ClampRow(int row) const noexcept { return std::clamp(row, 1, std::max(1, RowCount() - 1)); }
+
+void TableDocument::ClampCursor() {
+  m_col = ClampCol(m_col);
+  m_row = ClampRow(m_row);
+  m_selection = {ClampCol(m_selection.Left), ClampRow(m_selection.Top), ClampCol(m_selection.Right),
+                 ClampRow(m_selection.Bottom)};
+  m_topRow = ClampRow(m_topRow);
+  m_leftCol = ClampCol(m_leftCol);
+}
+
+void TableDocument::SetCol(int col) { SetCurrentCell(col, m_row); }
+
+void TableDocument::SetRow(int row) { SetCurrentCell(m_col, row); }
+
+void TableDocument::SetCurrentCell(int col, int row) {
+  m_col = ClampCol(col);
+  m_row = ClampRow(row);
+  m_selection = {m_col, m_row, m_col, m_row};
+}
+
+void TableDocument::SetSelection(const TGridRect& rect) {
+  m_selection = {ClampCol(rect.Left), ClampRow(rect.Top), ClampCol(rect.Right), ClampRow(rect.Bottom)};
+  m_col = m_selection.Left;
+  m_row = m_selection.Top;
+}
+
+void TableDocument::MoveRow(int from, int to) {
+  RequireIndex(from >= 1 && from < RowCount() && to >= 1 && to < RowCount(), "row index");
+  const auto begin = m_rows.begin();
+  if (from < to) {
+    std::rotate(begin + from, begin + from + 1, begin + to + 1);
+  } else if (from > to) {
+    std::rotate(begin + to, begin + from, begin + from + 1);
+  }
+}
+
+void TableDocument::MoveColumn(int from, int to) {
+  RequireIndex(from >= 1 && from < ColCount() && to >= 1 && to < ColCount(), "column index");
+  if (from == to) return;
+  const auto begin = m_columns.begin();
+  if (from < to) {
+    std::rotate(begin + from, begin + from + 1, begin + to + 1);
+  } else {
+    std::rotate(begin + to, begin + from, begin + from + 1);
+  }
+  const auto f = static_cast<std::size_t>(from - 1);
+  const auto t = static_cast<std::size_t>(to - 1);
+  RebuildRowsFrom(std::min(from, to), [f, t](std::vector<std::string_view>& cells) {
+    cells.resize(std::max({cells.size(), f + 1, t + 1}));
+    if (f < t) {
+      std::rotate(cells.begin() + static_cast<std::ptrdiff_t>(f),
+                  cells.begin() + static_cast<std::ptrdiff_t>(f + 1),
+                  cells.begin() + static_cast<std::ptrdiff_t>(t + 1));
+    } else {
+      std::rotate(cells.begin() + static_cast<std::ptrdiff_t>(t),
+                  cells.begin() + static_cast<std::ptrdiff_t>(f),
+                  cells.begin() + static_cast<std::ptrdiff_t>(f + 1));
+    }
+  });
+}
+
+void TableDocument::DeleteRows(int first, int last) {
+  RequireIndex(first >= 1 && first <= last && last < RowCount(), "row index");
+  m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+  ClampCursor();
+}
+
+void TableDocument::DeleteColumns(int first, int last) {
+  RequireIndex(first >= 1 && first <= last && last < ColCount(), "column index");
+  const auto f = static_cast<std::size_t>(first - 1);
+  const auto l = static_cast<std::size_t>(last - 1);
+  RebuildRowsFrom(first, [f, l](std::vector<std::string_view>& cells) {
+    const std::size_t end = std::min(cells.size(), l + 1);
+    cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(f), cells.begin() + static_cast<std::ptrdiff_t>(end));
+  });
+  m_columns.erase(m_columns.begin() + first, m_columns.begin() + last + 1);
+  ClampCursor();
+}
+
+template <typename Edit>
+void TableDocument::RebuildRowsFrom(int fromCol, Edit edit) {
+  std::vector<std::string_view> cells;
+  for (std::size_t r = 1; r < m_rows.size(); ++r) {
+    PackedRow& packed = m_rows[r].cells;
+    if (static_cast<int>(packed.Count()) < fromCol) continue;
+    cells.assign(packed.Count(), std::string_view());
+    for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
+    edit(cells);
+    packed = PackedRow::FromCells(cells);
+  }
+}
+
+}  // namespace tabulo

@@ -1,0 +1,156 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/document/FieldList.h"
+#include "core/document/GPItem.h"
+#include "core/document/PackedRow.h"
+
+namespace tabulo {
+
+// A rectangle of cells, inclusive on all sides, in grid coordinates.
+struct TGridRect {
+  int Left = 1;
+  int Top = 1;
+  int Right = 1;
+  int Bottom = 1;
+  friend bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+// Texts the row-number column holds besides the numbers.
+inline constexpr std::string_view kTotalsRowLabel = "\x8F\x57\x8C\x76";  // "集計"
+inline constexpr std::string_view kDeletedRowLabel = "\x8F\xC1\x8B\x8E";  // "消去"
+inline constexpr std::string_view kRowNumberTitle = "\x8D\x73\x94\xD4";   // "行番"
+
+// The table document: a grid of code page 932 text cells with the grid's
+// coordinates. Row 0 is the title row and column 0 the row-number column,
+// both fixed; data start at (1, 1). The title cell of every column, column 0
+// included, is that column's attribute record (its Title), so moving,
+// inserting or deleting a column carries its attributes along. Each data row
+// also carries its row-number text, a height and a link slot (the source row
+// of a narrowed window).
+//
+// Coordinates are (col, row) as in the grid. Reading a cell outside the grid
+// gives the empty text; writing one throws std::out_of_range.
+class TableDocument {
+ public:
+  static constexpr int kMaxColCount = 65536;  // column 0 included
+  // Far beyond what fits a desktop's memory for real data, but a file of
+  // nothing but line breaks must get a message, not exhaust memory.
+  static constexpr int kMaxRowCount = 100'000'000;
+  static constexpr int kInitialColWidth = 80;
+  static constexpr int kInitialRowHeight = 20;
+  static constexpr std::size_t kMaxRowLabelBytes = 11;
+
+  // An empty grid of 2 columns and 2 rows (the window builds a new document
+  // from it with NewDocument).
+  TableDocument();
+
+  int ColCount() const noexcept { return static_cast<int>(m_columns.size()); }
+  int RowCount() const noexcept { return static_cast<int>(m_rows.size()); }
+  static constexpr int FixedCols() noexcept { return 1; }
+  static constexpr int FixedRows() noexcept { return 1; }
+
+  // Growing adds empty columns with fresh records and the default width;
+  // shrinking drops the last columns with their cells. At least 1, at most
+  // kMaxColCount (throws TabuloError beyond).
+  void SetColCount(int count);
+  // Growing adds empty rows with the default height; shrinking drops the
+  // last rows. At least 1, at most kMaxRowCount (throws TabuloError beyond).
+  void SetRowCount(int count);
+
+  std::string_view Cell(int col, int row) const noexcept;
+  // Row 0 sets the column's Title; column 0 the row-number text (at most
+  // kMaxRowLabelBytes bytes, else std::invalid_argument).
+  void SetCell(int col, int row, std::string_view text);
+  // Replaces data row `row`'s cells from column 1 with fields [first, first +
+  // count) of `fields`, dropping those beyond the last column; column 0 is
+  // not touched.
+  void SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count);
+  // Empties every cell of a data row from column 1 on.
+  void ClearRowCells(int row);
+  // Empties every cell, titles and row numbers included.
+  void ClearAllCells();
+
+  bool IsTotalsRow(int row) const noexcept { return row >= 1 && Cell(0, row) == kTotalsRowLabel; }
+
+  TGPItem& Item(int col) { return m_columns.at(static_cast<std::size_t>(col)).item; }
+  const TGPItem& Item(int col) const { return m_columns.at(static_cast<std::size_t>(col)).item; }
+
+  int ColWidth(int col) const { return m_columns.at(static_cast<std::size_t>(col)).width; }
+  void SetColWidth(int col, int width);
+  int RowHeight(int row) const { return m_rows.at(static_cast<std::size_t>(row)).height; }
+  void SetRowHeight(int row, int height);
+  int DefaultColWidth() const noexcept { return m_defaultColWidth; }
+  void SetDefaultColWidth(int width);
+  int DefaultRowHeight() const noexcept { return m_defaultRowHeight; }
+  void SetDefaultRowHeight(int height);
+
+  // The source row a narrowed window's row stands for; -1 when none.
+  int RowLink(int row) const { return m_rows.at(static_cast<std::size_t>(row)).link; }
+  void SetRowLink(int row, int sourceRow) { m_rows.at(static_cast<std::size_t>(row)).link = sourceRow; }
+
+  // The current cell; setting it collapses the selection onto it. Both stay
+  // within the data area (at least 1).
+  int Col() const noexcept { return m_col; }
+  int Row() const noexcept { return m_row; }
+  void SetCol(int col);
+  void SetRow(int row);
+  void SetCurrentCell(int col, int row);
+  const TGridRect& Selection() const noexcept { return m_selection; }
+  // Takes the rectangle as given (clamped to the data area); the current cell
+  // becomes its top-left corner.
+  void SetSelection(const TGridRect& rect);
+  int TopRow() const noexcept { return m_topRow; }
+  void SetTopRow(int row) { m_topRow = ClampRow(row); }
+  int LeftCol() const noexcept { return m_leftCol; }
+  void SetLeftCol(int col) { m_leftCol = ClampCol(col); }
+
+  // Grid primitives. A move carries cells, records, widths, heights and
+  // links; a delete removes them. Indices must lie within the grid.
+  void MoveRow(int from, int to);
+  void MoveColumn(int from, int to);
+  void DeleteRows(int first, int last);
+  void DeleteColumns(int first, int last);
+
+ private:
+  struct RowLabel {
+    std::uint8_t length = 0;
+    char text[kMaxRowLabelBytes] = {};
+    std::string_view View() const noexcept { return {text, length}; }
+  };
+  struct RowSlot {
+    PackedRow cells;  // columns 1.. of this row
+    std::int32_t link = -1;
+    RowLabel label;
+    std::uint16_t height = kInitialRowHeight;
+  };
+  struct Column {
+    TGPItem item;
+    int width = kInitialColWidth;
+  };
+
+  RowSlot& Slot(int row);
+  void ClampCursor();
+  int ClampCol(int col) const noexcept;
+  int ClampRow(int row) const noexcept;
+  // Rebuilds every row whose stored cells reach column `fromCol`, passing
+  // the row's cells (index 0 = column 1) to `edit` to be rearranged.
+  template <typename Edit>
+  void RebuildRowsFrom(int fromCol, Edit edit);
+
+  std::vector<Column> m_columns;
+  std::vector<RowSlot> m_rows;
+  int m_defaultColWidth = kInitialColWidth;
+  int m_defaultRowHeight = kInitialRowHeight;
+  int m_col = 1;
+  int m_row = 1;
+  TGridRect m_selection;
+  int m_topRow = 1;
+  int m_leftCol = 1;
+};
+
+}  // namespace tabulo
