@@ -71,12 +71,28 @@ class LineStore {
   FieldList m_fields;
 };
 
-const char* FindLineBreak(const char* begin, const char* end) noexcept {
-  for (const char* p = begin; p < end; ++p) {
-    if (*p == '\n' || *p == '\r') return p;
+// Finds line breaks in one block. Two library searches beat a byte loop;
+// the position of the next LF is remembered, so a file of CR-only lines does
+// not search the rest of the block again for every line.
+class LineBreakFinder {
+ public:
+  explicit LineBreakFinder(const char* end) noexcept : m_end(end) {}
+
+  // The first CR or LF in [from, end), or end.
+  const char* Next(const char* from) noexcept {
+    if (m_lineFeed == nullptr || (m_lineFeed != m_end && m_lineFeed < from)) {
+      const auto* found = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(m_end - from)));
+      m_lineFeed = found ? found : m_end;
+    }
+    const auto* carriageReturn =
+        static_cast<const char*>(std::memchr(from, '\r', static_cast<std::size_t>(m_lineFeed - from)));
+    return carriageReturn ? carriageReturn : m_lineFeed;
   }
-  return end;
-}
+
+ private:
+  const char* m_end;
+  const char* m_lineFeed = nullptr;  // the next LF at or after the last search start, or end
+};
 
 }  // namespace
 
@@ -105,8 +121,9 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
     const char* const end = p + count;
     if (skipLineFeed && *p == '\n') ++p;
     skipLineFeed = false;
+    LineBreakFinder breaks(end);
     while (p < end) {
-      const char* lineBreak = FindLineBreak(p, end);
+      const char* lineBreak = breaks.Next(p);
       if (lineBreak == end) {
         carry.append(p, end);
         break;
