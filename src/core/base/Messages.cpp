@@ -26,6 +26,8 @@ std::string_view MessageText(MessageId id) {
     case MessageId::PrintFormatLoadFailed: return "書式の読込に失敗しました。";
     case MessageId::SettingsReadFailed: return "レジストリの読込に失敗しました。";
     case MessageId::SettingsWriteFailed: return "レジストリへの記録に失敗しました。";
+    case MessageId::SettingsFolderUnknown:
+      return "設定ファイルを置くフォルダが分かりません。環境変数 HOME を設定してください。";
   }
   return {};
 }

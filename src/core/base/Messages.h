@@ -26,6 +26,7 @@ enum class MessageId {
   PrintFormatLoadFailed,
   SettingsReadFailed,
   SettingsWriteFailed,
+  SettingsFolderUnknown,
 };
 
 std::string_view MessageText(MessageId id);

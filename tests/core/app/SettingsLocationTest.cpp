@@ -1,0 +1,65 @@
+#include "core/app/SettingsLocation.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <optional>
+#include <string>
+
+#include "core/base/Errors.h"
+#include "support/TestFiles.h"
+
+namespace tabulo {
+namespace {
+
+TEST(SettingsLocation, PicksTheFirstUsableVariable) {
+  const struct {
+    SettingsEnvironment environment;
+    const char* folder;
+  } cases[] = {
+      {{"/opt/cnf", "/xdg", "/home/u"}, "/opt/cnf"},
+      {{"", "/xdg", "/home/u"}, "/xdg/tabulo"},
+      {{"", "", "/home/u"}, "/home/u/.config/tabulo"},
+      {{"", "relative/xdg", "/home/u"}, "/home/u/.config/tabulo"},  // relative XDG values are ignored
+  };
+  for (const auto& one : cases) EXPECT_EQ(SettingsFolder(one.environment), one.folder) << one.folder;
+  EXPECT_THROW(SettingsFolder(SettingsEnvironment{}), FileError);
+}
+
+// Sets an environment variable for the life of the object, then puts it back.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : m_name(name) {
+    if (const char* old = ::getenv(name)) m_old = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (m_old) {
+      ::setenv(m_name, m_old->c_str(), 1);
+    } else {
+      ::unsetenv(m_name);
+    }
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+TEST(SettingsLocation, FollowsTheProcessEnvironmentOnEveryCall) {
+  test::TempDir dir;
+  {
+    ScopedVariable config("TABULO_CONFIG_DIR", dir.Path().string());
+    EXPECT_EQ(SettingsFilePath(), dir / "Tabulo.Ctl");
+    EXPECT_EQ(CsvHistoryPath(), dir / "Csv.his");
+    EXPECT_EQ(FixedHistoryPath(), dir / "Fixed.his");
+  }
+  ScopedVariable emptyConfig("TABULO_CONFIG_DIR", "");
+  ScopedVariable xdg("XDG_CONFIG_HOME", (dir / "xdg").string());
+  EXPECT_EQ(SettingsFolder(), dir / "xdg" / "tabulo");
+}
+
+}  // namespace
+}  // namespace tabulo
