@@ -28,6 +28,33 @@ std::string_view MessageText(MessageId id) {
     case MessageId::SettingsWriteFailed: return "レジストリへの記録に失敗しました。";
     case MessageId::SettingsFolderUnknown:
       return "設定ファイルを置くフォルダが分かりません。環境変数 HOME を設定してください。";
+    case MessageId::CliUsage:
+      return "使い方: tabulo-cli VERB [オプション] FILE...\n"
+             "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
+             "  show IN             開いた内容を JSON で表示します。\n"
+             "各 VERB の詳細は tabulo-cli VERB --help で表示します。";
+    case MessageId::CliUnknownVerb: return "不明なコマンドです： {1}";
+    case MessageId::CliUnknownOption: return "不明なオプションです： {1}";
+    case MessageId::CliMissingValue: return "オプション {1} に値がありません。";
+    case MessageId::CliBadValue: return "オプション {1} の値 {2} は使えません。使える値： {3}";
+    case MessageId::CliWrongFileCount: return "ファイルを {1} 個指定して下さい。";
+    case MessageId::CliMissingOutput: return "出力先を -o で指定して下さい。";
+    case MessageId::CliConvertHelp:
+      return "使い方: tabulo-cli convert IN -o OUT [オプション]\n"
+             "IN を開いて (属性ファイル .cfg / .ctl があれば使います) OUT に保存します。\n"
+             "OUT に - を指定すると、テキストを標準出力に書きます (属性ファイルは作りません)。\n"
+             "OUT は IN と同じでも構いません。\n"
+             "  --format comma|tab|k3|quoted|plain   保存形式 (既定: comma)\n"
+             "  --attributes yes|no                 列の属性を .cfg に保存する (既定: yes)\n"
+             "  --title yes|no                      タイトル行を付ける (既定: no)\n"
+             "  --row-numbers yes|no                行番号を付ける (既定: no)\n"
+             "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+             "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
+    case MessageId::CliShowHelp:
+      return "使い方: tabulo-cli show IN [オプション]\n"
+             "IN を開いて、区切り・列の属性・全ての行を JSON (UTF-8) で標準出力に書きます。\n"
+             "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+             "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
   }
   return {};
 }

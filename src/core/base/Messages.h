@@ -27,6 +27,15 @@ enum class MessageId {
   SettingsReadFailed,
   SettingsWriteFailed,
   SettingsFolderUnknown,
+  CliUsage,
+  CliUnknownVerb,
+  CliUnknownOption,
+  CliMissingValue,
+  CliBadValue,
+  CliWrongFileCount,
+  CliMissingOutput,
+  CliConvertHelp,
+  CliShowHelp,
 };
 
 std::string_view MessageText(MessageId id);

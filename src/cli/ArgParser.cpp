@@ -1,0 +1,67 @@
+#include "cli/ArgParser.h"
+
+#include <algorithm>
+
+#include "core/base/Messages.h"
+
+namespace tabulo::cli {
+namespace {
+
+std::string Join(const std::vector<std::string>& values) {
+  std::string joined;
+  for (const std::string& value : values) joined += (joined.empty() ? "" : ", ") + value;
+  return joined;
+}
+
+const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
+  for (const OptionSpec& spec : specs) {
+    if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name)) return &spec;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::vector<std::string> YesNo() { return {"yes", "no"}; }
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+  ParsedArgs parsed;
+  for (const OptionSpec& spec : specs) parsed.values[spec.name] = spec.defaultValue;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      parsed.files.push_back(arg);  // "-" alone is a file name too
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      parsed.help = true;
+      continue;
+    }
+    std::string name = arg;
+    std::string value;
+    bool hasValue = false;
+    if (const auto equals = arg.find('='); arg.rfind("--", 0) == 0 && equals != std::string::npos) {
+      name = arg.substr(0, equals);
+      value = arg.substr(equals + 1);
+      hasValue = true;
+    }
+    const OptionSpec* spec = FindSpec(specs, name);
+    if (spec == nullptr) throw UsageError(FormatMessage(MessageId::CliUnknownOption, {name}));
+    if (!hasValue) {
+      if (i + 1 >= args.size()) throw UsageError(FormatMessage(MessageId::CliMissingValue, {name}));
+      value = args[++i];
+    }
+    if (!spec->choices.empty() && std::find(spec->choices.begin(), spec->choices.end(), value) == spec->choices.end()) {
+      throw UsageError(FormatMessage(MessageId::CliBadValue, {name, value, Join(spec->choices)}));
+    }
+    parsed.values[spec->name] = value;
+  }
+  return parsed;
+}
+
+}  // namespace tabulo::cli

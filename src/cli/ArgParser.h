@@ -1,0 +1,41 @@
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tabulo::cli {
+
+// A mistake on the command line; the tool prints it with the usage and exits 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One option a verb accepts. Every option takes a value ("--format tab" or
+// "--format=tab"); `choices`, when given, lists the values allowed.
+struct OptionSpec {
+  std::string name;       // "--format"
+  std::string shortName;  // "-o", or empty
+  std::vector<std::string> choices;
+  std::string defaultValue;
+};
+
+struct ParsedArgs {
+  bool help = false;
+  std::map<std::string, std::string> values;  // by long name, defaults filled in
+  std::vector<std::string> files;
+
+  const std::string& Value(const std::string& name) const { return values.at(name); }
+  bool Yes(const std::string& name) const { return Value(name) == "yes"; }
+};
+
+// Parses a verb's arguments: options before, between or after the files,
+// "--" ends the options, "--help" asks for help. Throws UsageError.
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+
+// The choices of a yes/no option.
+std::vector<std::string> YesNo();
+
+}  // namespace tabulo::cli

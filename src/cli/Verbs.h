@@ -1,0 +1,28 @@
+#pragma once
+
+#include <iosfwd>
+#include <vector>
+
+#include "cli/ArgParser.h"
+#include "core/base/Messages.h"
+
+namespace tabulo::cli {
+
+// One verb of the batch tool: its name, help text, options and body. The
+// body returns the exit status and lets TabuloError and UsageError escape.
+struct Verb {
+  const char* name;
+  MessageId help;
+  std::vector<OptionSpec> (*options)();
+  int (*run)(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+};
+
+const std::vector<Verb>& AllVerbs();
+
+std::vector<OptionSpec> ConvertOptions();
+int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
+std::vector<OptionSpec> ShowOptions();
+int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tabulo::cli
