@@ -1,5 +1,6 @@
 #include "core/document/CsvReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -15,16 +16,36 @@ namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
 
-Delimiter DetectDelimiter(ByteSource& source, std::vector<char>& buffer, platform::Prompter& prompter) {
+// What the first pass learns: the delimiter's candidates and roughly how many
+// lines there are (to make room for the rows at once).
+struct FirstPass {
+  bool tab = false;
   bool comma = false;
+  std::uint64_t lineBreaks = 0;
+};
+
+FirstPass ScanWholeText(ByteSource& source, std::vector<char>& buffer) {
+  FirstPass pass;
+  std::uint64_t lineFeeds = 0;
+  std::uint64_t carriageReturns = 0;
   source.Rewind();
   for (;;) {
     const std::size_t count = source.Read(buffer.data(), buffer.size());
     if (count == 0) break;
-    if (std::memchr(buffer.data(), '\t', count) != nullptr) return Delimiter::Tab;
-    if (!comma) comma = std::memchr(buffer.data(), ',', count) != nullptr;
+    const char* begin = buffer.data();
+    if (!pass.tab) pass.tab = std::memchr(begin, '\t', count) != nullptr;
+    if (!pass.comma) pass.comma = std::memchr(begin, ',', count) != nullptr;
+    lineFeeds += static_cast<std::uint64_t>(std::count(begin, begin + count, '\n'));
+    carriageReturns += static_cast<std::uint64_t>(std::count(begin, begin + count, '\r'));
   }
-  if (comma) return Delimiter::Comma;
+  // CR LF files count both; either count alone is at most the number of lines.
+  pass.lineBreaks = std::max(lineFeeds, carriageReturns);
+  return pass;
+}
+
+Delimiter ChooseDelimiter(const FirstPass& pass, platform::Prompter& prompter) {
+  if (pass.tab) return Delimiter::Tab;
+  if (pass.comma) return Delimiter::Comma;
   const platform::Prompt question{MessageId::SplitAtBlanksQuestion,
                                   std::string(MessageText(MessageId::SplitAtBlanksQuestion)),
                                   platform::Sound::Question, platform::BoxStyle::Information,
@@ -105,7 +126,10 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
   }
   ProgressScope scope(progress);
   std::vector<char> buffer(kBlockSize);
-  const Delimiter delimiter = DetectDelimiter(source, buffer, prompter);
+  const FirstPass pass = ScanWholeText(source, buffer);
+  const Delimiter delimiter = ChooseDelimiter(pass, prompter);
+  const std::uint64_t expectedRows = grid.RowCount() + pass.lineBreaks + 1;
+  grid.ReserveRows(static_cast<int>(std::min<std::uint64_t>(expectedRows, TableDocument::kMaxRowCount)));
 
   LineStore store(grid, replace, delimiter);
   std::string carry;  // the start of a line that runs over a block boundary

@@ -20,6 +20,65 @@ std::uint16_t ToHeight(int height) { return static_cast<std::uint16_t>(std::clam
 
 TableDocument::TableDocument() : m_columns(2), m_rows(2) {}
 
+TableDocument::~TableDocument() { ReleaseAllRows(); }
+
+TableDocument::TableDocument(TableDocument&& other) noexcept
+    : m_columns(std::move(other.m_columns)),
+      m_rows(std::move(other.m_rows)),
+      m_memory(std::move(other.m_memory)),
+      m_defaultColWidth(other.m_defaultColWidth),
+      m_defaultRowHeight(other.m_defaultRowHeight),
+      m_col(other.m_col),
+      m_row(other.m_row),
+      m_selection(other.m_selection),
+      m_topRow(other.m_topRow),
+      m_leftCol(other.m_leftCol) {
+  other.m_rows.clear();
+}
+
+TableDocument& TableDocument::operator=(TableDocument&& other) noexcept {
+  if (this != &other) {
+    ReleaseAllRows();
+    m_columns = std::move(other.m_columns);
+    m_rows = std::move(other.m_rows);
+    other.m_rows.clear();
+    m_memory = std::move(other.m_memory);
+    m_defaultColWidth = other.m_defaultColWidth;
+    m_defaultRowHeight = other.m_defaultRowHeight;
+    m_col = other.m_col;
+    m_row = other.m_row;
+    m_selection = other.m_selection;
+    m_topRow = other.m_topRow;
+    m_leftCol = other.m_leftCol;
+  }
+  return *this;
+}
+
+void TableDocument::ReleaseCells(RowSlot& slot) noexcept {
+  m_memory.Release(slot.data, slot.Cells().BlockSize(), slot.chunk);
+  slot.data = nullptr;
+  slot.count = 0;
+  slot.chunk = RowMemory::kHeap;
+}
+
+void TableDocument::ReleaseAllRows() noexcept {
+  for (RowSlot& slot : m_rows) ReleaseCells(slot);
+}
+
+void TableDocument::StoreCells(RowSlot& slot, std::span<const std::string_view> cells, bool bulk) {
+  const std::size_t size = PackedRow::BlockSizeFor(cells);
+  RowMemory::Block block;
+  std::uint32_t count = 0;
+  if (size > 0) {
+    block = m_memory.Allocate(size, bulk);
+    count = PackedRow::Pack(block.data, cells);  // before the release: `cells` may view the old block
+  }
+  ReleaseCells(slot);
+  slot.data = block.data;
+  slot.count = count;
+  slot.chunk = block.chunk;
+}
+
 TableDocument::RowSlot& TableDocument::Slot(int row) {
   RequireIndex(row >= 0 && row < RowCount(), "row index");
   return m_rows[static_cast<std::size_t>(row)];
@@ -48,6 +107,7 @@ void TableDocument::SetRowCount(int count) {
   }
   count = std::max(count, 1);
   if (count < RowCount()) {
+    for (auto slot = m_rows.begin() + count; slot != m_rows.end(); ++slot) ReleaseCells(*slot);
     m_rows.erase(m_rows.begin() + count, m_rows.end());
   } else {
     while (RowCount() < count) {
@@ -58,12 +118,16 @@ void TableDocument::SetRowCount(int count) {
   ClampCursor();
 }
 
+void TableDocument::ReserveRows(int count) {
+  m_rows.reserve(static_cast<std::size_t>(std::clamp(count, 1, kMaxRowCount)));
+}
+
 std::string_view TableDocument::Cell(int col, int row) const noexcept {
   if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
   if (row == 0) return m_columns[static_cast<std::size_t>(col)].item.Title;
   const RowSlot& slot = m_rows[static_cast<std::size_t>(row)];
   if (col == 0) return slot.label.View();
-  return slot.cells.Cell(static_cast<std::uint32_t>(col - 1));
+  return slot.Cells().Cell(static_cast<std::uint32_t>(col - 1));
 }
 
 void TableDocument::SetCell(int col, int row, std::string_view text) {
@@ -80,28 +144,39 @@ void TableDocument::SetCell(int col, int row, std::string_view text) {
     return;
   }
   const auto index = static_cast<std::size_t>(col - 1);
-  if (index >= slot.cells.Count() && text.empty()) return;
-  std::vector<std::string_view> cells(std::max<std::size_t>(slot.cells.Count(), index + 1));
-  for (std::uint32_t i = 0; i < slot.cells.Count(); ++i) cells[i] = slot.cells.Cell(i);
+  const PackedRow packed = slot.Cells();
+  if (index >= packed.Count() && text.empty()) return;
+  std::vector<std::string_view> cells(std::max<std::size_t>(packed.Count(), index + 1));
+  for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
   cells[index] = text;
-  slot.cells = PackedRow::FromCells(cells);
+  StoreCells(slot, cells, false);
 }
 
 void TableDocument::SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count) {
   RequireIndex(row >= 1 && row < RowCount() && first + count <= fields.size(), "row index");
   count = std::min(count, static_cast<std::size_t>(ColCount() - 1));
-  Slot(row).cells = PackedRow::FromFields(fields, first, count);
+  RowSlot& slot = Slot(row);
+  const std::size_t size = PackedRow::BlockSizeFor(fields, first, count);
+  RowMemory::Block block;
+  if (size > 0) {
+    block = m_memory.Allocate(size, true);
+    count = PackedRow::Pack(block.data, fields, first, count);
+  }
+  ReleaseCells(slot);
+  slot.data = block.data;
+  slot.count = size > 0 ? static_cast<std::uint32_t>(count) : 0;
+  slot.chunk = block.chunk;
 }
 
 void TableDocument::ClearRowCells(int row) {
   RequireIndex(row >= 1 && row < RowCount(), "row index");
-  Slot(row).cells = PackedRow();
+  ReleaseCells(Slot(row));
 }
 
 void TableDocument::ClearAllCells() {
   for (Column& column : m_columns) column.item.Title.clear();
   for (RowSlot& slot : m_rows) {
-    slot.cells = PackedRow();
+    ReleaseCells(slot);
     slot.label = RowLabel();
   }
 }
@@ -183,6 +258,7 @@ void TableDocument::MoveColumn(int from, int to) {
 
 void TableDocument::DeleteRows(int first, int last) {
   RequireIndex(first >= 1 && first <= last && last < RowCount(), "row index");
+  for (int r = first; r <= last; ++r) ReleaseCells(m_rows[static_cast<std::size_t>(r)]);
   m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
   ClampCursor();
 }
@@ -203,12 +279,13 @@ template <typename Edit>
 void TableDocument::RebuildRowsFrom(int fromCol, Edit edit) {
   std::vector<std::string_view> cells;
   for (std::size_t r = 1; r < m_rows.size(); ++r) {
-    PackedRow& packed = m_rows[r].cells;
+    RowSlot& slot = m_rows[r];
+    const PackedRow packed = slot.Cells();
     if (static_cast<int>(packed.Count()) < fromCol) continue;
     cells.assign(packed.Count(), std::string_view());
     for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
     edit(cells);
-    packed = PackedRow::FromCells(cells);
+    StoreCells(slot, cells, true);
   }
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/base/LargeAllocator.h"
 #include "core/document/FieldList.h"
 #include "core/document/GPItem.h"
 #include "core/document/PackedRow.h"
+#include "core/document/RowMemory.h"
 
 namespace tabulo {
 
@@ -48,6 +51,11 @@ class TableDocument {
   // An empty grid of 2 columns and 2 rows (the window builds a new document
   // from it with NewDocument).
   TableDocument();
+  ~TableDocument();
+  TableDocument(const TableDocument&) = delete;
+  TableDocument& operator=(const TableDocument&) = delete;
+  TableDocument(TableDocument&& other) noexcept;
+  TableDocument& operator=(TableDocument&& other) noexcept;
 
   int ColCount() const noexcept { return static_cast<int>(m_columns.size()); }
   int RowCount() const noexcept { return static_cast<int>(m_rows.size()); }
@@ -61,6 +69,8 @@ class TableDocument {
   // Growing adds empty rows with the default height; shrinking drops the
   // last rows. At least 1, at most kMaxRowCount (throws TabuloError beyond).
   void SetRowCount(int count);
+  // Makes room for `count` rows ahead of a bulk read.
+  void ReserveRows(int count);
 
   std::string_view Cell(int col, int row) const noexcept;
   // Row 0 sets the column's Title; column 0 the row-number text (at most
@@ -68,7 +78,7 @@ class TableDocument {
   void SetCell(int col, int row, std::string_view text);
   // Replaces data row `row`'s cells from column 1 with fields [first, first +
   // count) of `fields`, dropping those beyond the last column; column 0 is
-  // not touched.
+  // not touched. Meant for filling many rows one after another.
   void SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count);
   // Empties every cell of a data row from column 1 on.
   void ClearRowCells(int row);
@@ -122,11 +132,17 @@ class TableDocument {
     char text[kMaxRowLabelBytes] = {};
     std::string_view View() const noexcept { return {text, length}; }
   };
+  // One data row: its packed cells (columns 1..) in m_memory, its row-number
+  // text, link and height. 32 bytes.
   struct RowSlot {
-    PackedRow cells;  // columns 1.. of this row
+    const char* data = nullptr;
+    std::uint32_t count = 0;
     std::int32_t link = -1;
     RowLabel label;
     std::uint16_t height = kInitialRowHeight;
+    std::uint16_t chunk = RowMemory::kHeap;
+
+    PackedRow Cells() const noexcept { return PackedRow(data, count); }
   };
   struct Column {
     TGPItem item;
@@ -134,6 +150,10 @@ class TableDocument {
   };
 
   RowSlot& Slot(int row);
+  // Packs `cells` into a new block for `slot`, giving back its old one.
+  void StoreCells(RowSlot& slot, std::span<const std::string_view> cells, bool bulk);
+  void ReleaseCells(RowSlot& slot) noexcept;
+  void ReleaseAllRows() noexcept;
   void ClampCursor();
   int ClampCol(int col) const noexcept;
   int ClampRow(int row) const noexcept;
@@ -143,7 +163,8 @@ class TableDocument {
   void RebuildRowsFrom(int fromCol, Edit edit);
 
   std::vector<Column> m_columns;
-  std::vector<RowSlot> m_rows;
+  std::vector<RowSlot, LargeAllocator<RowSlot>> m_rows;
+  RowMemory m_memory;
   int m_defaultColWidth = kInitialColWidth;
   int m_defaultRowHeight = kInitialRowHeight;
   int m_col = 1;

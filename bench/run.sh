@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds a Release tree, makes the million-row corpus once, and measures the
+# core's reading and writing and the batch tool's convert end to end.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+rows=${ROWS:-1000000}
+data=$root/bench-data
+corpus=$data/corpus-$rows.csv
+generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
+
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build/release" --target tabulo-bench tabulo-cli
+mkdir -p "$data"
+if [ ! -f "$corpus" ]; then
+  python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
+fi
+
+"$root/build/release/bench/tabulo-bench" "$corpus" --out "$data"
+
+echo "tabulo-cli convert (end to end, best of 3):"
+best=
+for _ in 1 2 3; do
+  rm -f "$data/converted.csv" "$data/converted.cfg"
+  line=$( { /usr/bin/time -f '%e %M' "$root/build/release/src/cli/tabulo-cli" convert "$corpus" -o "$data/converted.csv"; } 2>&1 >/dev/null | tail -n 1)
+  echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
+done
+rm -f "$data/converted.csv" "$data/converted.cfg"

@@ -1,0 +1,100 @@
+#include "core/document/RowMemory.h"
+
+#include <algorithm>
+#include <new>
+
+#include "core/base/LargeAllocator.h"
+
+namespace tabulo {
+namespace {
+
+constexpr std::size_t kChunkSize = std::size_t{32} << 20;
+constexpr std::size_t kMaxChunks = 0xFFFF;
+
+}  // namespace
+
+RowMemory::~RowMemory() { FreeAllChunks(); }
+
+RowMemory::RowMemory(RowMemory&& other) noexcept
+    : m_chunks(std::move(other.m_chunks)), m_current(other.m_current) {
+  other.m_chunks.clear();
+  other.m_current = kHeap;
+}
+
+RowMemory& RowMemory::operator=(RowMemory&& other) noexcept {
+  if (this != &other) {
+    FreeAllChunks();
+    m_chunks = std::move(other.m_chunks);
+    m_current = other.m_current;
+    other.m_chunks.clear();
+    other.m_current = kHeap;
+  }
+  return *this;
+}
+
+void RowMemory::FreeAllChunks() noexcept {
+  for (std::size_t id = 1; id < m_chunks.size(); ++id) FreeChunk(static_cast<std::uint16_t>(id));
+  m_chunks.clear();
+  m_current = kHeap;
+}
+
+RowMemory::Block RowMemory::Allocate(std::size_t bytes, bool bulk) {
+  if (!bulk) return {new char[bytes], kHeap};
+  if (m_current == kHeap || m_chunks[m_current].size - m_chunks[m_current].used < bytes) {
+    m_current = NewChunk(bytes);
+  }
+  Chunk& chunk = m_chunks[m_current];
+  char* data = chunk.base + chunk.used;
+  chunk.used += bytes;
+  chunk.live += bytes;
+  return {data, m_current};
+}
+
+void RowMemory::Release(const char* data, std::size_t bytes, std::uint16_t chunk) noexcept {
+  if (data == nullptr) return;
+  if (chunk == kHeap) {
+    delete[] data;
+    return;
+  }
+  Chunk& owner = m_chunks[chunk];
+  owner.live -= bytes;
+  if (owner.live == 0) {
+    if (chunk == m_current) {
+      owner.used = 0;  // the chunk still takes new rows: start it afresh
+    } else {
+      FreeChunk(chunk);
+    }
+  }
+}
+
+std::size_t RowMemory::ChunkBytes() const noexcept {
+  std::size_t total = 0;
+  for (const Chunk& chunk : m_chunks) total += chunk.size;
+  return total;
+}
+
+std::uint16_t RowMemory::NewChunk(std::size_t minimum) {
+  // A chunk left current with nothing alive in it is given back first.
+  if (m_current != kHeap && m_chunks[m_current].live == 0) FreeChunk(m_current);
+  if (m_chunks.empty()) m_chunks.emplace_back();
+  auto free = std::find_if(m_chunks.begin() + 1, m_chunks.end(), [](const Chunk& c) { return c.base == nullptr; });
+  if (free == m_chunks.end()) {
+    if (m_chunks.size() > kMaxChunks) throw std::bad_alloc();
+    free = m_chunks.insert(m_chunks.end(), Chunk{});
+  }
+  const std::size_t size = std::max(kChunkSize, minimum);
+  free->base = static_cast<char*>(AllocateLarge(size));
+  free->size = size;
+  free->used = 0;
+  free->live = 0;
+  return static_cast<std::uint16_t>(free - m_chunks.begin());
+}
+
+void RowMemory::FreeChunk(std::uint16_t id) noexcept {
+  Chunk& chunk = m_chunks[id];
+  FreeLarge(chunk.base, chunk.size);
+  chunk = Chunk{};
+  if (m_current == id) m_current = kHeap;
+}
+
+}  // namespace tabulo
