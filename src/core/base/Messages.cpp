@@ -26,6 +26,8 @@ std::string_view MessageText(MessageId id) {
     case MessageId::PrintFormatLoadFailed: return "書式の読込に失敗しました。";
     case MessageId::SettingsReadFailed: return "レジストリの読込に失敗しました。";
     case MessageId::SettingsWriteFailed: return "レジストリへの記録に失敗しました。";
+    case MessageId::DateNotValid: return "{1} は正しい日付ではありません。";
+    case MessageId::DateHasNoEra: return "{1} は和暦で表せない日付です。";
   }
   return {};
 }

@@ -26,6 +26,8 @@ enum class MessageId {
   PrintFormatLoadFailed,
   SettingsReadFailed,
   SettingsWriteFailed,
+  DateNotValid,
+  DateHasNoEra,
 };
 
 std::string_view MessageText(MessageId id);
