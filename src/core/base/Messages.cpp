@@ -55,6 +55,8 @@ std::string_view MessageText(MessageId id) {
              "IN を開いて、区切り・列の属性・全ての行を JSON (UTF-8) で標準出力に書きます。\n"
              "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
              "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
+    case MessageId::DateNotValid: return "{1} は正しい日付ではありません。";
+    case MessageId::DateHasNoEra: return "{1} は和暦で表せない日付です。";
   }
   return {};
 }

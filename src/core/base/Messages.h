@@ -36,6 +36,8 @@ enum class MessageId {
   CliMissingOutput,
   CliConvertHelp,
   CliShowHelp,
+  DateNotValid,
+  DateHasNoEra,
 };
 
 std::string_view MessageText(MessageId id);
