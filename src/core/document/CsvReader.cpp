@@ -125,7 +125,7 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
     grid.SetRowCount(2);
   }
   ProgressScope scope(progress);
-  std::vector<char> buffer(kBlockSize);
+  std::vector<char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, source.Size() + 1)));
   const FirstPass pass = ScanWholeText(source, buffer);
   const Delimiter delimiter = ChooseDelimiter(pass, prompter);
   const std::uint64_t expectedRows = grid.RowCount() + pass.lineBreaks + 1;

@@ -97,8 +97,7 @@ void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withT
   const int firstCol = withRowNumbers ? 0 : 1;
   const int lastCol = grid.ColCount() - 1;
   const auto rowsToWrite = static_cast<std::uint64_t>(grid.RowCount() - firstRow);
-  std::string out;
-  out.reserve(kFlushSize + 4096);
+  std::string out;  // grows to about kFlushSize and is reused from then on
   for (int row = firstRow; row < grid.RowCount(); ++row) {
     if (format == SaveFormat::Comma && firstCol == lastCol && grid.Cell(firstCol, row).empty()) {
       out.append("\"\"");  // a line of one empty field would read back as no field at all

@@ -8,6 +8,9 @@
 namespace tabulo {
 namespace {
 
+// Chunks start small, so that a small table stays small, and double up to
+// the full size as a table grows.
+constexpr std::size_t kFirstChunkSize = std::size_t{16} << 10;
 constexpr std::size_t kChunkSize = std::size_t{32} << 20;
 constexpr std::size_t kMaxChunks = 0xFFFF;
 
@@ -82,7 +85,9 @@ std::uint16_t RowMemory::NewChunk(std::size_t minimum) {
     if (m_chunks.size() > kMaxChunks) throw std::bad_alloc();
     free = m_chunks.insert(m_chunks.end(), Chunk{});
   }
-  const std::size_t size = std::max(kChunkSize, minimum);
+  std::size_t largest = kFirstChunkSize / 2;
+  for (const Chunk& chunk : m_chunks) largest = std::max(largest, chunk.size);
+  const std::size_t size = std::max(std::min(largest * 2, kChunkSize), minimum);
   free->base = static_cast<char*>(AllocateLarge(size));
   free->size = size;
   free->used = 0;

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tabulo needs from Debian's packages, if
+# anything is missing. Safe to run again: it installs nothing when all is there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config libicu-dev   # build
+  libgtest-dev libgmock-dev                     # tests
+  clang-14 libclang-rt-14-dev                   # fuzz targets (libFuzzer)
+  python3 time                                  # benchmark corpus and timing
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
