@@ -13,9 +13,9 @@ std::string Join(const std::vector<std::string>& values) {
   return joined;
 }
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-  for (const OptionSpec& spec : specs) {
-    if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name)) return &spec;
+const CliOption* FindOption(const std::vector<CliOption>& options, const std::string& name) {
+  for (const CliOption& option : options) {
+    if (option.name == name || (!option.shortName.empty() && option.shortName == name)) return &option;
   }
   return nullptr;
 }
@@ -24,9 +24,9 @@ const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::stri
 
 std::vector<std::string> YesNo() { return {"yes", "no"}; }
 
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<CliOption>& options) {
   ParsedArgs parsed;
-  for (const OptionSpec& spec : specs) parsed.values[spec.name] = spec.defaultValue;
+  for (const CliOption& option : options) parsed.values[option.name] = option.defaultValue;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -50,16 +50,16 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
       value = arg.substr(equals + 1);
       hasValue = true;
     }
-    const OptionSpec* spec = FindSpec(specs, name);
-    if (spec == nullptr) throw UsageError(FormatMessage(MessageId::CliUnknownOption, {name}));
+    const CliOption* option = FindOption(options, name);
+    if (option == nullptr) throw UsageError(FormatMessage(MessageId::CliUnknownOption, {name}));
     if (!hasValue) {
       if (i + 1 >= args.size()) throw UsageError(FormatMessage(MessageId::CliMissingValue, {name}));
       value = args[++i];
     }
-    if (!spec->choices.empty() && std::find(spec->choices.begin(), spec->choices.end(), value) == spec->choices.end()) {
-      throw UsageError(FormatMessage(MessageId::CliBadValue, {name, value, Join(spec->choices)}));
+    if (!option->choices.empty() && std::find(option->choices.begin(), option->choices.end(), value) == option->choices.end()) {
+      throw UsageError(FormatMessage(MessageId::CliBadValue, {name, value, Join(option->choices)}));
     }
-    parsed.values[spec->name] = value;
+    parsed.values[option->name] = value;
   }
   return parsed;
 }

@@ -15,7 +15,7 @@ class UsageError : public std::runtime_error {
 
 // One option a verb accepts. Every option takes a value ("--format tab" or
 // "--format=tab"); `choices`, when given, lists the values allowed.
-struct OptionSpec {
+struct CliOption {
   std::string name;       // "--format"
   std::string shortName;  // "-o", or empty
   std::vector<std::string> choices;
@@ -33,7 +33,7 @@ struct ParsedArgs {
 
 // Parses a verb's arguments: options before, between or after the files,
 // "--" ends the options, "--help" asks for help. Throws UsageError.
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<CliOption>& options);
 
 // The choices of a yes/no option.
 std::vector<std::string> YesNo();

@@ -4,7 +4,7 @@
 
 namespace tabulo::cli {
 
-std::vector<OptionSpec> OpenOptions() {
+std::vector<CliOption> OpenOptions() {
   return {{"--split-blanks", "", YesNo(), "yes"}, {"--first-line-titles", "", YesNo(), "no"}};
 }
 

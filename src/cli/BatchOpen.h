@@ -12,7 +12,7 @@ namespace tabulo::cli {
 
 // The options of every verb that opens a delimited file: the answers to the
 // blank question (default yes) and the title question (default no).
-std::vector<OptionSpec> OpenOptions();
+std::vector<CliOption> OpenOptions();
 
 // Opens `path` as the window's open command does, with the side file and
 // the questions answered from the options.

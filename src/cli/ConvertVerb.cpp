@@ -27,13 +27,13 @@ class StreamSink final : public ByteSink {
 
 }  // namespace
 
-std::vector<OptionSpec> ConvertOptions() {
-  std::vector<OptionSpec> options{{"--output", "-o", {}, ""},
+std::vector<CliOption> ConvertOptions() {
+  std::vector<CliOption> options{{"--output", "-o", {}, ""},
                                   {"--format", "", FormatNames(), "comma"},
                                   {"--attributes", "", YesNo(), "yes"},
                                   {"--title", "", YesNo(), "no"},
                                   {"--row-numbers", "", YesNo(), "no"}};
-  for (OptionSpec& option : OpenOptions()) options.push_back(std::move(option));
+  for (CliOption& option : OpenOptions()) options.push_back(std::move(option));
   return options;
 }
 

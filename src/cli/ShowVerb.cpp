@@ -48,7 +48,7 @@ void AppendColumn(std::string& out, const TableDocument& grid, int col, Cp932Con
 
 }  // namespace
 
-std::vector<OptionSpec> ShowOptions() { return OpenOptions(); }
+std::vector<CliOption> ShowOptions() { return OpenOptions(); }
 
 int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   if (args.files.size() != 1) throw UsageError(FormatMessage(MessageId::CliWrongFileCount, {"1"}));

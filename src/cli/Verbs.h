@@ -13,16 +13,16 @@ namespace tabulo::cli {
 struct Verb {
   const char* name;
   MessageId help;
-  std::vector<OptionSpec> (*options)();
+  std::vector<CliOption> (*options)();
   int (*run)(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 };
 
 const std::vector<Verb>& AllVerbs();
 
-std::vector<OptionSpec> ConvertOptions();
+std::vector<CliOption> ConvertOptions();
 int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
-std::vector<OptionSpec> ShowOptions();
+std::vector<CliOption> ShowOptions();
 int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulo::cli

@@ -55,6 +55,7 @@ std::filesystem::path SettingsFolder() { return SettingsFolder(SettingsEnvironme
 std::filesystem::path SettingsFilePath() { return SettingsFolder() / kSettingsFileName; }
 std::filesystem::path CsvHistoryPath() { return SettingsFolder() / kCsvHistoryFileName; }
 std::filesystem::path FixedHistoryPath() { return SettingsFolder() / kFixedHistoryFileName; }
+std::filesystem::path PrintFormatFolder() { return SettingsFolder() / "GPC"; }
 
 void CreateFolderOf(const std::filesystem::path& file) {
   const std::filesystem::path folder = file.parent_path();

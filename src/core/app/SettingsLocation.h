@@ -35,6 +35,10 @@ std::filesystem::path SettingsFilePath();
 std::filesystem::path CsvHistoryPath();
 std::filesystem::path FixedHistoryPath();
 
+// The folder of the print-format files ("GPC" in the settings folder, since
+// the program's own folder is not writable); throws like SettingsFolder.
+std::filesystem::path PrintFormatFolder();
+
 // Creates the folder that is to hold `file`, and its parents, when missing.
 // Throws FileError when it cannot.
 void CreateFolderOf(const std::filesystem::path& file);

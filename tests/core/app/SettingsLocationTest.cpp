@@ -55,6 +55,7 @@ TEST(SettingsLocation, FollowsTheProcessEnvironmentOnEveryCall) {
     EXPECT_EQ(SettingsFilePath(), dir / "Tabulo.Ctl");
     EXPECT_EQ(CsvHistoryPath(), dir / "Csv.his");
     EXPECT_EQ(FixedHistoryPath(), dir / "Fixed.his");
+    EXPECT_EQ(PrintFormatFolder(), dir / "GPC");
   }
   ScopedVariable emptyConfig("TABULO_CONFIG_DIR", "");
   ScopedVariable xdg("XDG_CONFIG_HOME", (dir / "xdg").string());
