@@ -1,5 +1,6 @@
 #include "core/document/CsvOpen.h"
 
+#include "core/base/FileIo.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/SideFile.h"
 
@@ -8,9 +9,10 @@ namespace tabulo {
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
                            platform::Prompter& prompter, ProgressSink* progress) {
   OpenResult result;
+  InputFile file(path);  // a file that cannot be opened leaves the document as it was
   ReleaseColumns(document);
   TableDocument& grid = document.grid;
-  result.load = LoadTextIntoGrid(path, grid, true, prompter, progress);
+  result.load = LoadTextIntoGrid(file, grid, true, prompter, progress);
   result.sideFileRead = ReadSideFile(document, path);
   if (!result.sideFileRead) {
     BuildDefaultColumns(grid);

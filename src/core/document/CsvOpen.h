@@ -20,7 +20,8 @@ struct OpenResult {
 // file the columns get default records and widths and, when `askTitleRow`,
 // the user is asked whether the first line holds the titles. Rows are
 // renumbered. The caller fits the column widths when no side file was read.
-// Throws what LoadTextIntoGrid throws.
+// Throws what LoadTextIntoGrid throws; a file that cannot be opened changes
+// nothing.
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
                            platform::Prompter& prompter, ProgressSink* progress);
 

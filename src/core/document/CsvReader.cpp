@@ -63,19 +63,15 @@ class LineStore {
   void Store(std::string_view line) {
     const int row = m_nextRow;
     if (row >= m_grid.RowCount()) m_grid.SetRowCount(row + 1);
-    if (m_delimiter == Delimiter::None) {
-      m_grid.SetCell(1, row, line);
-    } else {
-      // Appending drops fields beyond the existing columns, so splitting can stop there.
-      const auto maxFields = static_cast<std::size_t>(m_replace ? TableDocument::kMaxColCount : m_grid.ColCount());
-      if (!SplitLine(line, m_delimiter, m_fields, TableDocument::FixedCols(), maxFields) && m_replace) {
-        throw TabuloError(FormatMessage(MessageId::TooManyColumns, {std::to_string(TableDocument::kMaxColCount - 1)}));
-      }
-      if (m_replace && static_cast<std::size_t>(m_grid.ColCount()) < m_fields.size()) {
-        m_grid.SetColCount(static_cast<int>(m_fields.size()));
-      }
-      m_grid.SetRowCells(row, m_fields, 1, m_fields.size() - 1);
+    // Appending drops fields beyond the existing columns, so splitting can stop there.
+    const auto maxFields = static_cast<std::size_t>(m_replace ? TableDocument::kMaxColCount : m_grid.ColCount());
+    if (!SplitLine(line, m_delimiter, m_fields, TableDocument::FixedCols(), maxFields) && m_replace) {
+      throw TabuloError(FormatMessage(MessageId::TooManyColumns, {std::to_string(TableDocument::kMaxColCount - 1)}));
     }
+    if (m_replace && static_cast<std::size_t>(m_grid.ColCount()) < m_fields.size()) {
+      m_grid.SetColCount(static_cast<int>(m_fields.size()));
+    }
+    m_grid.SetRowCells(row, m_fields, 1, m_fields.size() - 1);
     ++m_nextRow;
     ++m_stored;
   }

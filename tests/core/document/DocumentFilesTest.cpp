@@ -215,3 +215,18 @@ TEST(ApplySideFile, SurvivesTruncationAtEveryByte) {
 
 }  // namespace
 }  // namespace tabulo
+
+namespace tabulo {
+namespace {
+
+TEST(LoadCsvDocument, AFileThatCannotBeOpenedChangesNothing) {
+  test::TempDir dir;
+  Document document = SampleDocument();
+  ScriptedPrompter prompter;
+  EXPECT_THROW(LoadCsvDocument(document, dir / "missing.csv", true, prompter, nullptr), FileError);
+  EXPECT_EQ(document.grid.Cell(2, 0), "price");
+  EXPECT_EQ(document.grid.Cell(1, 1), "pen");
+}
+
+}  // namespace
+}  // namespace tabulo
