@@ -12,22 +12,13 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
 
-// Whether the comma format must quote the field: a byte 0x01..0x20, a double
-// quote or a comma, found character by character.
-bool NeedsCommaQuotes(std::string_view field) {
-  for (std::size_t pos = 0; pos < field.size(); pos += CharLength(field, pos)) {
-    const auto byte = static_cast<unsigned char>(field[pos]);
-    if ((byte >= 0x01 && byte <= 0x20) || byte == '"' || byte == ',') return true;
-  }
-  return false;
+// The comma format quotes a field holding a byte 0x01..0x20, a double quote
+// or a comma; the typed format one holding a double quote or a comma.
+constexpr bool IsCommaFormatSpecial(unsigned char byte) noexcept {
+  return static_cast<unsigned char>(byte - 1) < 0x20 || byte == '"' || byte == ',';
 }
 
-bool HoldsCommaOrQuote(std::string_view field) {
-  for (std::size_t pos = 0; pos < field.size(); pos += CharLength(field, pos)) {
-    if (field[pos] == '"' || field[pos] == ',') return true;
-  }
-  return false;
-}
+constexpr bool IsCommaOrQuote(unsigned char byte) noexcept { return byte == '"' || byte == ','; }
 
 void AppendQuoted(std::string& out, std::string_view field) {
   out.push_back('"');
@@ -57,9 +48,9 @@ class RowFormatter {
   void AppendField(std::string& out, int col, std::string_view field) const {
     bool quote = false;
     switch (m_format) {
-      case SaveFormat::Comma: quote = NeedsCommaQuotes(field); break;
+      case SaveFormat::Comma: quote = ContainsMarkedChar(field, IsCommaFormatSpecial); break;
       case SaveFormat::Typed:
-        quote = !m_numericColumn[static_cast<std::size_t>(col)] || HoldsCommaOrQuote(field);
+        quote = !m_numericColumn[static_cast<std::size_t>(col)] || ContainsMarkedChar(field, IsCommaOrQuote);
         break;
       case SaveFormat::Quoted: quote = true; break;
       case SaveFormat::Tab:
@@ -99,12 +90,16 @@ void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withT
   const auto rowsToWrite = static_cast<std::uint64_t>(grid.RowCount() - firstRow);
   std::string out;  // grows to about kFlushSize and is reused from then on
   for (int row = firstRow; row < grid.RowCount(); ++row) {
-    if (format == SaveFormat::Comma && firstCol == lastCol && grid.Cell(firstCol, row).empty()) {
+    const PackedRow cells = grid.RowCells(row);
+    const auto cell = [&](int col) {
+      return row == 0 || col == 0 ? grid.Cell(col, row) : cells.Cell(static_cast<std::uint32_t>(col - 1));
+    };
+    if (format == SaveFormat::Comma && firstCol == lastCol && cell(firstCol).empty()) {
       out.append("\"\"");  // a line of one empty field would read back as no field at all
     } else {
       for (int col = firstCol; col <= lastCol; ++col) {
         if (col > firstCol) out.push_back(separator);
-        formatter.AppendField(out, col, grid.Cell(col, row));
+        formatter.AppendField(out, col, cell(col));
       }
     }
     out.append("\r\n");

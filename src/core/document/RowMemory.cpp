@@ -61,13 +61,7 @@ void RowMemory::Release(const char* data, std::size_t bytes, std::uint16_t chunk
   }
   Chunk& owner = m_chunks[chunk];
   owner.live -= bytes;
-  if (owner.live == 0) {
-    if (chunk == m_current) {
-      owner.used = 0;  // the chunk still takes new rows: start it afresh
-    } else {
-      FreeChunk(chunk);
-    }
-  }
+  if (owner.live == 0) FreeChunk(chunk);
 }
 
 std::size_t RowMemory::ChunkBytes() const noexcept {
@@ -77,8 +71,6 @@ std::size_t RowMemory::ChunkBytes() const noexcept {
 }
 
 std::uint16_t RowMemory::NewChunk(std::size_t minimum) {
-  // A chunk left current with nothing alive in it is given back first.
-  if (m_current != kHeap && m_chunks[m_current].live == 0) FreeChunk(m_current);
   if (m_chunks.empty()) m_chunks.emplace_back();
   auto free = std::find_if(m_chunks.begin() + 1, m_chunks.end(), [](const Chunk& c) { return c.base == nullptr; });
   if (free == m_chunks.end()) {

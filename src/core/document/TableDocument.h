@@ -73,6 +73,12 @@ class TableDocument {
   void ReserveRows(int count);
 
   std::string_view Cell(int col, int row) const noexcept;
+  // The stored cells of data row `row` from column 1 (cell index 0 is
+  // column 1), for loops over whole rows; empty for the title row or a row
+  // outside the grid. Cells beyond the last column may still be stored.
+  PackedRow RowCells(int row) const noexcept {
+    return row >= 1 && row < RowCount() ? m_rows[static_cast<std::size_t>(row)].Cells() : PackedRow();
+  }
   // Row 0 sets the column's Title; column 0 the row-number text (at most
   // kMaxRowLabelBytes bytes, else std::invalid_argument).
   void SetCell(int col, int row, std::string_view text);
@@ -118,6 +124,9 @@ class TableDocument {
   void SetTopRow(int row) { m_topRow = ClampRow(row); }
   int LeftCol() const noexcept { return m_leftCol; }
   void SetLeftCol(int col) { m_leftCol = ClampCol(col); }
+
+  // Bytes the document holds in row chunks, for tests and measurements.
+  std::size_t ChunkBytes() const noexcept { return m_memory.ChunkBytes(); }
 
   // Grid primitives. A move carries cells, records, widths, heights and
   // links; a delete removes them. Indices must lie within the grid.

@@ -49,6 +49,17 @@ inline std::size_t FindChar(std::string_view text, char target, std::size_t from
   return std::string_view::npos;
 }
 
+// Whether `text` holds a character that is one of the single bytes for which
+// `isMarked` is true. Only bytes below 0x40 may be marked: those are never
+// trail bytes, so a plain byte scan finds exactly the characters. The scan
+// has no early exit, which lets the compiler check many bytes at once.
+template <typename Predicate>
+constexpr bool ContainsMarkedChar(std::string_view text, Predicate isMarked) noexcept {
+  bool found = false;
+  for (const char byte : text) found |= isMarked(static_cast<unsigned char>(byte));
+  return found;
+}
+
 // Position of the first occurrence of `needle` that starts on a character
 // boundary at or after `from`; npos when there is none.
 constexpr std::size_t FindText(std::string_view text, std::string_view needle,

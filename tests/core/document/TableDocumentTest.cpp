@@ -141,3 +141,51 @@ TEST(AdoptFirstLineAsTitles, MovesTheFirstLineIntoTheTitleRow) {
 
 }  // namespace
 }  // namespace tabulo
+
+#include "core/base/FileIo.h"
+#include "core/document/CsvReader.h"
+#include "platform/ScriptedPrompter.h"
+
+namespace tabulo {
+namespace {
+
+TEST(TableDocumentMemory, ChunksAreGivenBackWhenTheirRowsAreGone) {
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += "some cell," + std::to_string(i) + ",another cell\n";
+  platform::ScriptedPrompter prompter;
+  TableDocument grid;
+  MemorySource first(text);
+  LoadTextIntoGrid(first, grid, true, prompter, nullptr);
+  const std::size_t loaded = grid.ChunkBytes();
+  EXPECT_GT(loaded, text.size() / 2);
+
+  // Reading again replaces every row: the first reading's chunks must go.
+  MemorySource second(text);
+  LoadTextIntoGrid(second, grid, true, prompter, nullptr);
+  EXPECT_LE(grid.ChunkBytes(), loaded * 2);
+  EXPECT_EQ(grid.Cell(2, 20000), "19999");
+
+  // Editing rows moves them to the heap; once all are edited or gone, no chunk remains.
+  grid.SetCell(1, 1, "edited");
+  grid.DeleteRows(2, grid.RowCount() - 1);
+  EXPECT_EQ(grid.ChunkBytes(), 0u);
+  EXPECT_EQ(grid.Cell(1, 1), "edited");
+  EXPECT_EQ(grid.Cell(3, 1), "another cell");
+
+  MemorySource third(text);
+  LoadTextIntoGrid(third, grid, true, prompter, nullptr);
+  grid.ClearAllCells();
+  EXPECT_EQ(grid.ChunkBytes(), 0u);
+}
+
+TEST(TableDocumentMemory, MovingADocumentKeepsItsCells) {
+  TableDocument grid = test::GridOf({{"a", "b"}});
+  TableDocument moved = std::move(grid);
+  EXPECT_EQ(moved.Cell(2, 1), "b");
+  TableDocument other = test::GridOf({{"x"}});
+  other = std::move(moved);
+  EXPECT_EQ(other.Cell(1, 1), "a");
+}
+
+}  // namespace
+}  // namespace tabulo
