@@ -6,8 +6,9 @@
 
 namespace tabulo::platform {
 
-// The system sounds that precede every message box.
-enum class Sound { Question, Exclamation, Information, Hand };
+// The system sounds that precede every message box (and the plain beep of a
+// search without a match).
+enum class Sound { Default, Question, Exclamation, Information, Hand };
 
 // The look of a box (its icon and title).
 enum class BoxStyle { Confirmation, Information, Warning, Error };
@@ -34,6 +35,8 @@ class Prompter {
   virtual ~Prompter() = default;
   // Beeps with the prompt's sound, shows it and returns the button pressed.
   virtual Answer Ask(const Prompt& prompt) = 0;
+  // A beep without a box.
+  virtual void Beep(Sound sound) { (void)sound; }
 };
 
 }  // namespace tabulo::platform

@@ -23,13 +23,16 @@ class ScriptedPrompter final : public Prompter {
 
   void Then(Answer answer) { m_answers.push_back(answer); }
   Answer Ask(const Prompt& prompt) override;
+  void Beep(Sound sound) override { m_beeps.push_back(sound); }
 
   const std::vector<Prompt>& Asked() const noexcept { return m_asked; }
+  const std::vector<Sound>& Beeps() const noexcept { return m_beeps; }
   bool AllAnswered() const noexcept { return m_answers.empty(); }
 
  private:
   std::deque<Answer> m_answers;
   std::vector<Prompt> m_asked;
+  std::vector<Sound> m_beeps;
 };
 
 }  // namespace tabulo::platform

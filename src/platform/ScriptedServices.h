@@ -1,0 +1,89 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/ScriptedPrompter.h"
+#include "platform/Services.h"
+
+namespace tabulo::platform {
+
+// Raised when a test's script has no answer for a dialog that was opened.
+class UnexpectedDialog : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// File dialogs answered from a queue; every opening is recorded.
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  // The next dialog returns these files (none: cancelled).
+  void Then(std::vector<std::filesystem::path> files) { m_answers.push_back(std::move(files)); }
+  std::vector<std::filesystem::path> Open(const FileDialogOptions& options) override;
+  std::optional<std::filesystem::path> Save(const FileDialogOptions& options) override;
+  const std::vector<FileDialogOptions>& Opened() const noexcept { return m_opened; }
+
+ private:
+  std::vector<std::filesystem::path> Next(const FileDialogOptions& options);
+  std::deque<std::vector<std::filesystem::path>> m_answers;
+  std::vector<FileDialogOptions> m_opened;
+};
+
+class ScriptedInputBox final : public InputBox {
+ public:
+  void Then(std::optional<std::string> answer) { m_answers.push_back(std::move(answer)); }
+  std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
+                                 const std::string& preset) override;
+  struct Asked {
+    std::string title, prompt, preset;
+  };
+  const std::vector<Asked>& AskedBoxes() const noexcept { return m_asked; }
+
+ private:
+  std::deque<std::optional<std::string>> m_answers;
+  std::vector<Asked> m_asked;
+};
+
+class ScriptedFontDialog final : public FontDialog {
+ public:
+  void Then(std::optional<FontChoice> answer) { m_answers.push_back(std::move(answer)); }
+  std::optional<FontChoice> Choose(const FontChoice& current) override;
+
+ private:
+  std::deque<std::optional<FontChoice>> m_answers;
+};
+
+// Records the help pages asked for.
+class RecordingHelp final : public Help {
+ public:
+  void ShowContext(int context) override { shown.push_back(context); }
+  void ShowContents() override { shown.push_back(kContents); }
+  void ShowSearch() override { shown.push_back(kSearch); }
+  void ShowHowToUse() override { shown.push_back(kHowToUse); }
+  static constexpr int kContents = -1, kSearch = -2, kHowToUse = -3;
+  std::vector<int> shown;
+};
+
+class RecordingProcesses final : public Processes {
+ public:
+  void StartNewInstance(const std::filesystem::path& file) override { started.push_back(file); }
+  std::vector<std::filesystem::path> started;
+};
+
+// All scripted services together, for a window under test.
+struct ScriptedPlatform {
+  ScriptedPrompter prompter;
+  ScriptedFileDialogs fileDialogs;
+  ScriptedInputBox inputBox;
+  ScriptedFontDialog fontDialog;
+  RecordingHelp help;
+  RecordingProcesses processes;
+
+  Services AsServices() { return Services{prompter, fileDialogs, inputBox, fontDialog, help, processes}; }
+};
+
+}  // namespace tabulo::platform

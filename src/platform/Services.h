@@ -1,0 +1,86 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Prompter.h"
+
+namespace tabulo::platform {
+
+// What a file dialog is opened with. Texts are UTF-8; `filter` uses the
+// "description|patterns|description|patterns" form ("CSV形式ファイル(*.csv)|*.csv;*.txt|…").
+struct FileDialogOptions {
+  std::string title;
+  std::string filter;
+  std::string defaultExtension;  // without the dot, added when the name has none
+  std::filesystem::path initialFolder;
+  std::filesystem::path fileName;
+  bool mustExist = false;
+  bool multiple = false;
+  bool confirmOverwrite = false;
+};
+
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // The chosen files in the dialog's order; empty when cancelled.
+  virtual std::vector<std::filesystem::path> Open(const FileDialogOptions& options) = 0;
+  // The chosen file, or nullopt when cancelled.
+  virtual std::optional<std::filesystem::path> Save(const FileDialogOptions& options) = 0;
+};
+
+// A one-line input box. UTF-8 texts; nullopt when cancelled.
+class InputBox {
+ public:
+  virtual ~InputBox() = default;
+  virtual std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
+                                         const std::string& preset) = 0;
+};
+
+// A font as the settings file keeps it (name in code page 932 bytes).
+struct FontChoice {
+  std::string name;
+  int charset = 0;
+  int size = 9;       // points
+  int style = 0;      // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+  friend bool operator==(const FontChoice&, const FontChoice&) = default;
+};
+
+class FontDialog {
+ public:
+  virtual ~FontDialog() = default;
+  virtual std::optional<FontChoice> Choose(const FontChoice& current) = 0;
+};
+
+// The help pages, one per help context number.
+class Help {
+ public:
+  virtual ~Help() = default;
+  virtual void ShowContext(int context) = 0;
+  virtual void ShowContents() = 0;
+  virtual void ShowSearch() = 0;
+  virtual void ShowHowToUse() = 0;
+};
+
+// Starting another process of the program's own executable, with a file
+// (or nothing) as its one argument; no waiting, nothing kept.
+class Processes {
+ public:
+  virtual ~Processes() = default;
+  virtual void StartNewInstance(const std::filesystem::path& file) = 0;
+};
+
+// Everything the windows ask of the desktop, in one place, so that a test can
+// answer all of it by script.
+struct Services {
+  Prompter& prompter;
+  FileDialogs& fileDialogs;
+  InputBox& inputBox;
+  FontDialog& fontDialog;
+  Help& help;
+  Processes& processes;
+};
+
+}  // namespace tabulo::platform
