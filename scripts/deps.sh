@@ -5,7 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config libicu-dev   # build
+  qt6-base-dev qt6-base-dev-tools libgl-dev     # the window
+  fonts-noto-cjk                                # a Japanese font for the grid
   libgtest-dev libgmock-dev                     # tests
+  xvfb xauth                                    # the window's screenshot
   clang-14 libclang-rt-14-dev                   # fuzz targets (libFuzzer)
   python3 time                                  # benchmark corpus and timing
 )
