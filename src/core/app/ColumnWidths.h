@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/document/TableDocument.h"
+
+namespace tabulo {
+
+class ProgressSink;
+
+// Measures code page 932 text in pixels with the grid's font.
+class TextMeasure {
+ public:
+  virtual ~TextMeasure() = default;
+  virtual int Width(std::string_view text) const = 0;
+};
+
+struct FitLayout {
+  int margin = 2;         // the cell text margin on each side
+  int clientWidth = 600;  // the grid's visible width
+  int gridLineWidth = 1;
+};
+
+// Fits the widths of columns [first, last] to their widest text: the title
+// and every data cell (as GetDisplayText shows it when `formatted`), plus the
+// margin on both sides. A column wider than the visible area gets the area
+// right of the fixed column instead.
+void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, const TextMeasure& measure,
+                     const FitLayout& layout, ProgressSink* progress);
+
+}  // namespace tabulo

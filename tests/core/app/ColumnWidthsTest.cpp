@@ -1,0 +1,41 @@
+#include "core/app/ColumnWidths.h"
+
+#include <gtest/gtest.h>
+
+#include "support/GridText.h"
+
+namespace tabulo {
+namespace {
+
+// Every byte is 10 pixels wide.
+class ByteMeasure final : public TextMeasure {
+ public:
+  int Width(std::string_view text) const override { return static_cast<int>(text.size()) * 10; }
+};
+
+TEST(FitColumnWidths, TakesTheWidestTextPlusMargins) {
+  TableDocument grid = test::GridOf({{"abc", "1234567"}, {"a", ""}});
+  grid.Item(1).Title = "t";
+  grid.Item(2).Title = "n";
+  grid.Item(2).DataType = static_cast<std::uint8_t>(ColumnType::Integer);
+  grid.SetCell(0, 0, "no");
+  grid.SetCell(0, 1, "1");
+  grid.SetCell(0, 2, "10000");
+  const FitLayout layout{3, 1000, 1};
+  FitColumnWidths(grid, 0, 2, false, ByteMeasure(), layout, nullptr);
+  EXPECT_EQ(grid.ColWidth(0), 56);  // the widest row number
+  EXPECT_EQ(grid.ColWidth(1), 36);
+  EXPECT_EQ(grid.ColWidth(2), 76);
+  FitColumnWidths(grid, 2, 2, true, ByteMeasure(), layout, nullptr);
+  EXPECT_EQ(grid.ColWidth(2), 96);  // as shown grouped: 1,234,567
+}
+
+TEST(FitColumnWidths, TooWideColumnsGetTheVisibleArea) {
+  TableDocument grid = test::GridOf({{std::string(200, 'x')}});
+  grid.SetColWidth(0, 40);
+  FitColumnWidths(grid, 1, 1, false, ByteMeasure(), FitLayout{2, 500, 1}, nullptr);
+  EXPECT_EQ(grid.ColWidth(1), 500 - 2 - 41);
+}
+
+}  // namespace
+}  // namespace tabulo
