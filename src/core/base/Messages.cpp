@@ -28,6 +28,16 @@ std::string_view MessageText(MessageId id) {
     case MessageId::SettingsWriteFailed: return "レジストリへの記録に失敗しました。";
     case MessageId::SettingsFolderUnknown:
       return "設定ファイルを置くフォルダが分かりません。環境変数 HOME を設定してください。";
+    case MessageId::SaveBeforeExitQuestion: return "Tabulo を終了する前に\n編集中のデータを保存しますか？。\n";
+    case MessageId::SaveBeforeOpenQuestion: return "編集中のデータを保存しますか？";
+    case MessageId::AppendFailed: return "下記ファイルの読込に失敗しました。 \n\n   エラーファイル名：{1}";
+    case MessageId::AppendContinueQuestion: return "\n\n読込を続行しますか？";
+    case MessageId::JumpFailed: return "移動できません。";
+    case MessageId::NotAnInteger: return "{1} は有効な整数ではありません。";
+    case MessageId::JumpTitle: return "指定行へのジャンプ";
+    case MessageId::JumpPrompt: return "移動先の行番号を指定して下さい。";
+    case MessageId::RowHeightTitle: return "行高の設定";
+    case MessageId::RowHeightPrompt: return "新しい高さを入力して下さい。";
     case MessageId::CliUsage:
       return "使い方: tabulo-cli VERB [オプション] FILE...\n"
              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"

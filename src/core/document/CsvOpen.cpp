@@ -8,11 +8,16 @@ namespace tabulo {
 
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
                            platform::Prompter& prompter, ProgressSink* progress) {
-  OpenResult result;
   InputFile file(path);  // a file that cannot be opened leaves the document as it was
+  return LoadCsvDocument(document, file, path, askTitleRow, prompter, progress);
+}
+
+OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::filesystem::path& path,
+                           bool askTitleRow, platform::Prompter& prompter, ProgressSink* progress) {
+  OpenResult result;
   ReleaseColumns(document);
   TableDocument& grid = document.grid;
-  result.load = LoadTextIntoGrid(file, grid, true, prompter, progress);
+  result.load = LoadTextIntoGrid(text, grid, true, prompter, progress);
   result.sideFileRead = ReadSideFile(document, path);
   if (!result.sideFileRead) {
     BuildDefaultColumns(grid);

@@ -8,6 +8,7 @@
 
 namespace tabulo {
 
+class ByteSource;
 class ProgressSink;
 
 struct OpenResult {
@@ -24,5 +25,8 @@ struct OpenResult {
 // nothing.
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
                            platform::Prompter& prompter, ProgressSink* progress);
+// The same over a text already opened (`path` locates the side file).
+OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::filesystem::path& path,
+                           bool askTitleRow, platform::Prompter& prompter, ProgressSink* progress);
 
 }  // namespace tabulo

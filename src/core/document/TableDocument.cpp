@@ -221,6 +221,12 @@ void TableDocument::SetSelection(const TGridRect& rect) {
   m_row = m_selection.Top;
 }
 
+void TableDocument::SetSelectionAndCurrent(const TGridRect& rect, int col, int row) {
+  SetSelection(rect);
+  m_col = ClampCol(col);
+  m_row = ClampRow(row);
+}
+
 void TableDocument::MoveRow(int from, int to) {
   RequireIndex(from >= 1 && from < RowCount() && to >= 1 && to < RowCount(), "row index");
   const auto begin = m_rows.begin();

@@ -120,6 +120,9 @@ class TableDocument {
   // Takes the rectangle as given (clamped to the data area); the current cell
   // becomes its top-left corner.
   void SetSelection(const TGridRect& rect);
+  // Both at once, as a view reports them (the current cell need not be a
+  // corner of the selection).
+  void SetSelectionAndCurrent(const TGridRect& rect, int col, int row);
   int TopRow() const noexcept { return m_topRow; }
   void SetTopRow(int row) { m_topRow = ClampRow(row); }
   int LeftCol() const noexcept { return m_leftCol; }
