@@ -1,0 +1,101 @@
+#include "platform/qt/FontMapping.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+#include "core/base/Errors.h"
+#include "core/locale/Encoding.h"
+
+namespace tabulo::platform {
+namespace {
+
+constexpr int kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
+
+QString PreferredFamily(JapaneseFontKind kind) {
+  switch (kind) {
+    case JapaneseFontKind::Gothic: return QStringLiteral("Noto Sans CJK JP");
+    case JapaneseFontKind::FixedGothic: return QStringLiteral("Noto Sans Mono CJK JP");
+    case JapaneseFontKind::Mincho: return QStringLiteral("Noto Serif CJK JP");
+  }
+  return {};
+}
+
+// Words in family names that tell the kind of face, for the fallback search.
+QStringList KindWords(JapaneseFontKind kind) {
+  if (kind == JapaneseFontKind::Mincho) return {QStringLiteral("Mincho"), QStringLiteral("Serif")};
+  return {QStringLiteral("Gothic"), QStringLiteral("Sans")};
+}
+
+QString FirstWithWord(const QStringList& families, const QStringList& words) {
+  for (const auto& family : families) {
+    for (const auto& word : words) {
+      if (family.contains(word, Qt::CaseInsensitive)) return family;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::optional<JapaneseFontKind> KindOfStoredName(const QString& storedName) {
+  if (storedName == QStringLiteral("ＭＳ Ｐゴシック")) return JapaneseFontKind::Gothic;
+  if (storedName == QStringLiteral("ＭＳ ゴシック")) return JapaneseFontKind::FixedGothic;
+  if (storedName == QStringLiteral("ＭＳ Ｐ明朝") || storedName == QStringLiteral("ＭＳ 明朝")) {
+    return JapaneseFontKind::Mincho;
+  }
+  return std::nullopt;
+}
+
+QString ChooseJapaneseFamily(JapaneseFontKind kind, const QStringList& installed, const QStringList& japanese) {
+  if (installed.contains(PreferredFamily(kind))) return PreferredFamily(kind);
+  // The fixed-width gothic is a gothic first: the proportional Noto face
+  // beats a stranger that happens to be fixed-width.
+  if (kind == JapaneseFontKind::FixedGothic && installed.contains(PreferredFamily(JapaneseFontKind::Gothic))) {
+    return PreferredFamily(JapaneseFontKind::Gothic);
+  }
+  if (auto family = FirstWithWord(japanese, KindWords(kind)); !family.isEmpty()) return family;
+  if (!japanese.isEmpty()) return japanese.front();
+  return PreferredFamily(kind);
+}
+
+QString DisplayFamily(const QString& storedName) {
+  const auto kind = KindOfStoredName(storedName);
+  if (!kind) return storedName;
+  return ChooseJapaneseFamily(*kind, QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+}
+
+QFont QFontFromChoice(const FontChoice& choice) {
+  Cp932Converter converter;
+  const auto name = QString::fromStdU16String(converter.ToUtf16(choice.name));
+  QFont font(DisplayFamily(name));
+  if (choice.size > 0) font.setPointSize(choice.size);
+  font.setBold((choice.style & kBold) != 0);
+  font.setItalic((choice.style & kItalic) != 0);
+  font.setUnderline((choice.style & kUnderline) != 0);
+  font.setStrikeOut((choice.style & kStrikeOut) != 0);
+  return font;
+}
+
+FontChoice ChoiceFromQFont(const QFont& font, const FontChoice& previous) {
+  Cp932Converter converter;
+  FontChoice choice = previous;
+  const auto previousName = QString::fromStdU16String(converter.ToUtf16(previous.name));
+  if (font.family() != DisplayFamily(previousName)) {
+    try {
+      choice.name = converter.FromUtf16(font.family().toStdU16String());
+    } catch (const ConvertError&) {
+      choice.name = previous.name;
+    }
+  }
+  if (font.pointSize() > 0) {
+    choice.size = font.pointSize();
+  } else if (font.pointSizeF() > 0) {
+    choice.size = static_cast<int>(std::lround(font.pointSizeF()));
+  }
+  choice.style = (font.bold() ? kBold : 0) | (font.italic() ? kItalic : 0) | (font.underline() ? kUnderline : 0) |
+                 (font.strikeOut() ? kStrikeOut : 0);
+  return choice;
+}
+
+}  // namespace tabulo::platform

@@ -1,0 +1,24 @@
+#include "ui/app/OwnerCentre.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tabulo {
+
+QPoint CentredOverOwner(const QRect& owner, const QSize& size) {
+  // Integer division cuts toward zero, as the rule asks.
+  return {owner.left() + (owner.width() - size.width()) / 2, owner.top() + (owner.height() - size.height()) / 2};
+}
+
+void MoveToOwnerCentre(QWidget* window, const QWidget* owner) {
+  QRect area;
+  if (owner != nullptr) {
+    area = owner->window()->frameGeometry();
+  } else if (const auto* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+    area = screen->availableGeometry();
+  }
+  window->move(CentredOverOwner(area, window->size()));
+}
+
+}  // namespace tabulo
