@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace tabulo::ui {
+
+// Draws a data cell: filled with its colours (the selection's highlight
+// first, then the model's colours, else the palette's), its text on one line
+// inside a margin of 0.7 mm with the column's alignment, and a focus frame
+// on the current cell.
+class CellDelegate final : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  explicit CellDelegate(QObject* parent = nullptr);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  int Margin() const noexcept { return m_margin; }
+
+ private:
+  int m_margin;
+};
+
+// The cell text margin: 0.7 mm in screen pixels, rounded.
+int CellTextMargin(double dotsPerInch);
+
+}  // namespace tabulo::ui

@@ -1,0 +1,111 @@
+#include "ui/app/GridModel.h"
+
+#include <QColor>
+
+#include "core/base/Errors.h"
+
+namespace tabulo::ui {
+namespace {
+
+QColor ToQColor(const Color& color) {
+  return QColor(color.r, color.g, color.b);
+}
+
+Qt::Alignment AlignmentOf(std::uint16_t flags) {
+  Qt::Alignment alignment = Qt::AlignLeft;
+  if (flags & draw_flags::kCenter) alignment = Qt::AlignHCenter;
+  if (flags & draw_flags::kRight) alignment = Qt::AlignRight;
+  if (flags & draw_flags::kVCenter) return alignment | Qt::AlignVCenter;
+  if (flags & draw_flags::kBottom) return alignment | Qt::AlignBottom;
+  return alignment | Qt::AlignTop;
+}
+
+// Totals rows are blue on aqua whatever their values.
+const CellColors kTotalsRowColors{Color::Rgb(0, 0, 255), Color::Rgb(0, 255, 255)};
+
+}  // namespace
+
+GridModel::GridModel(TableDocument& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : m_grid.RowCount() - 1;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : m_grid.ColCount() - 1;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const int col = index.column() + 1;
+  const int row = index.row() + 1;
+  switch (role) {
+    case Qt::DisplayRole: {
+      const std::string_view text = m_grid.Cell(col, row);
+      if (m_showGrouped && !text.empty()) return ToQString(m_grid.Item(col).GetDisplayText(text));
+      return ToQString(text);
+    }
+    case Qt::EditRole: return ToQString(m_grid.Cell(col, row));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(m_grid.Item(col).DrawFlags));
+    case Qt::ForegroundRole:
+    case Qt::BackgroundRole: {
+      const CellColors colors =
+          m_grid.IsTotalsRow(row) ? kTotalsRowColors : m_grid.Item(col).GetCellColors(m_grid.Cell(col, row));
+      const Color& color = role == Qt::ForegroundRole ? colors.font : colors.brush;
+      if (color.system != Color::System::None) return {};  // the view's own palette
+      return ToQColor(color);
+    }
+    default: return {};
+  }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole) return false;
+  std::string text;
+  try {
+    text = m_converter.FromUtf16(value.toString().toStdU16String());
+  } catch (const ConvertError& error) {
+    emit TextNotStorable(QString::fromUtf8(error.what()));
+    return false;
+  }
+  m_grid.SetCell(index.column() + 1, index.row() + 1, text);
+  emit dataChanged(index, index);
+  return true;
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::DisplayRole) {
+    if (orientation == Qt::Horizontal) return ToQString(m_grid.Cell(section + 1, 0));
+    return ToQString(m_grid.Cell(0, section + 1));
+  }
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+  return {};
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+void GridModel::SetShowGrouped(bool grouped) {
+  if (grouped == m_showGrouped) return;
+  m_showGrouped = grouped;
+  if (rowCount() > 0 && columnCount() > 0) emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));
+}
+
+void GridModel::DocumentReset() {
+  beginResetModel();
+  endResetModel();
+}
+
+void GridModel::RowsChanged(int firstRow, int lastRow) {
+  if (columnCount() == 0 || firstRow > lastRow) return;
+  emit dataChanged(index(firstRow - 1, 0), index(lastRow - 1, columnCount() - 1));
+}
+
+void GridModel::HeadersChanged() {
+  if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
+}  // namespace tabulo::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "core/document/TableDocument.h"
+#include "core/locale/Encoding.h"
+
+namespace tabulo::ui {
+
+// The table document as Qt's views see it: model row r and column c are the
+// document's data cell (c + 1, r + 1); the title row is the horizontal header
+// and the row-number column the vertical header. Cells become Unicode only
+// here, for the visible cells a view asks for.
+class GridModel final : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit GridModel(TableDocument& grid, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  // Draw integer, numeric and currency cells digit-grouped (the stored text
+  // does not change).
+  void SetShowGrouped(bool grouped);
+  bool ShowGrouped() const noexcept { return m_showGrouped; }
+
+  // Tells the views that the document changed shape or content throughout.
+  void DocumentReset();
+  // Tells the views that the cells of data rows [firstRow, lastRow] changed.
+  void RowsChanged(int firstRow, int lastRow);
+  // Tells the views that titles or row numbers changed.
+  void HeadersChanged();
+
+  TableDocument& Grid() noexcept { return m_grid; }
+  QString ToQString(std::string_view sjis) const { return QString::fromStdU16String(m_converter.ToUtf16(sjis)); }
+
+ signals:
+  // A typed text holds characters that code page 932 cannot store.
+  void TextNotStorable(const QString& message);
+
+ private:
+  TableDocument& m_grid;
+  mutable Cp932Converter m_converter;
+  bool m_showGrouped = false;
+};
+
+}  // namespace tabulo::ui

@@ -1,0 +1,117 @@
+#include "ui/app/GridView.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+#include "ui/app/CellDelegate.h"
+
+namespace tabulo::ui {
+
+GridView::GridView(QWidget* parent) : QTableView(parent) {
+  setObjectName("SGCSV");
+  setItemDelegate(new CellDelegate(this));
+  setWordWrap(false);
+  setHorizontalScrollMode(ScrollPerPixel);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(20);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  horizontalHeader()->setHighlightSections(false);
+  verticalHeader()->setHighlightSections(false);
+  verticalHeader()->viewport()->installEventFilter(this);
+  if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+  SetInputMode(false);
+}
+
+void GridView::SetInputMode(bool input) {
+  m_inputMode = input;
+  if (input) {
+    const QModelIndex current = currentIndex();
+    setSelectionMode(SingleSelection);
+    if (current.isValid()) selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
+  } else {
+    if (state() == EditingState) {
+      // The open editor is the viewport's child; keep what was typed.
+      for (QWidget* editor : viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        commitData(editor);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+      }
+    }
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(ContiguousSelection);
+  }
+  horizontalHeader()->setSectionsClickable(!input);
+  verticalHeader()->setSectionsClickable(!input);
+  setCornerButtonEnabled(!input);
+}
+
+void GridView::SetRowHeight(int height) { verticalHeader()->setDefaultSectionSize(std::max(height, 1)); }
+
+void GridView::SetRowNumberWidth(int width) { verticalHeader()->setFixedWidth(std::max(width, 0)); }
+
+void GridView::OpenEditor() {
+  if (m_inputMode && currentIndex().isValid() && state() != EditingState) edit(currentIndex());
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !m_inputMode &&
+      event->modifiers() == Qt::NoModifier) {
+    emit EnterPressed();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  QTableView::closeEditor(editor, hint == QAbstractItemDelegate::SubmitModelCache ? QAbstractItemDelegate::NoHint : hint);
+  // The cell delegate ends an edit with this hint when Enter is pressed.
+  if (hint == QAbstractItemDelegate::SubmitModelCache) emit EnterPressed();
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) {
+    if (auto* corner = qobject_cast<QAbstractButton*>(watched)) return PaintCorner(corner);
+  }
+  if (watched == verticalHeader()->viewport() && m_inputMode && HandleRowNumberMouse(event)) return true;
+  return QTableView::eventFilter(watched, event);
+}
+
+bool GridView::PaintCorner(QWidget* corner) {
+  QStyleOptionHeader option;
+  option.initFrom(corner);
+  option.rect = corner->rect();
+  option.position = QStyleOptionHeader::OnlyOneSection;
+  option.textAlignment = Qt::AlignCenter;
+  option.text = QStringLiteral("行番");
+  QPainter painter(corner);
+  corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+  return true;
+}
+
+bool GridView::HandleRowNumberMouse(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton) return false;
+      m_dragFrom = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+      return m_dragFrom >= 0;
+    }
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const int from = m_dragFrom;
+      m_dragFrom = -1;
+      if (from < 0 || mouse->button() != Qt::LeftButton) return false;
+      const int to = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+      if (to >= 0 && to != from) emit RowDragged(from + 1, to + 1);
+      return true;
+    }
+    default: return false;
+  }
+}
+
+}  // namespace tabulo::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QTableView>
+
+namespace tabulo::ui {
+
+// The table grid `SGCSV`: a view over GridModel with the title row as its
+// horizontal header, the row numbers as its vertical header and "行番" in the
+// corner. In edit mode cells are selected as one rectangle (headers select
+// whole rows and columns, dragging extends); in input mode the current cell
+// is edited in place and rows are moved by dragging their row number.
+class GridView final : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit GridView(QWidget* parent = nullptr);
+
+  void SetInputMode(bool input);
+  bool InputMode() const noexcept { return m_inputMode; }
+
+  // Every row is this high; the row-number column this wide.
+  void SetRowHeight(int height);
+  void SetRowNumberWidth(int width);
+
+  // Opens the cell editor on the current cell (input mode).
+  void OpenEditor();
+
+ signals:
+  // Enter was pressed in edit mode, or pressed to finish an edit.
+  void EnterPressed();
+  // A row number was dragged from one data row to another (1-based).
+  void RowDragged(int from, int to);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool PaintCorner(QWidget* corner);
+  bool HandleRowNumberMouse(QEvent* event);
+
+  bool m_inputMode = false;
+  int m_dragFrom = -1;  // the model row whose number is being dragged
+};
+
+}  // namespace tabulo::ui

@@ -1,0 +1,244 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/FileHistory.h"
+#include "core/app/Navigation.h"
+#include "core/document/Document.h"
+#include "core/document/SaveOptions.h"
+#include "platform/Services.h"
+#include "ui/app/ProgressBarSink.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace tabulo {
+class TTabuloCnf;
+}
+
+namespace tabulo::ui {
+
+class GridModel;
+class GridView;
+
+// Where the window keeps its settings and histories; tests point it at a
+// temporary folder.
+struct WindowFiles {
+  std::filesystem::path settings;
+  std::filesystem::path csvHistory;
+  std::filesystem::path fixedHistory;
+  std::filesystem::path documentsFolder;  // the folder of a new document and of an empty history
+};
+WindowFiles DefaultWindowFiles();
+
+// The main window: the table grid with its tool bar, calculation and find
+// bars and status bar, the main menu, the two modes, the file commands, find
+// and navigation. Handlers are named after the control and the event; a menu
+// item and its tool button share one handler.
+class TTabulo final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TTabulo(platform::Services services, WindowFiles files, QWidget* parent = nullptr);
+  ~TTabulo() override;
+
+  // The command line: the arguments joined with blanks, one at a time, until
+  // they name an existing file, which is opened when the window is first
+  // activated.
+  void SetCommandLine(const std::vector<std::string>& arguments);
+
+  Document& DocumentState() noexcept { return m_document; }
+  TableDocument& Grid() noexcept { return m_document.grid; }
+  GridView* View() const noexcept { return SGCSV; }
+  GridModel* Model() const noexcept { return m_model; }
+  const std::filesystem::path& DocumentFile() const noexcept { return m_documentFile; }
+  bool InputMode() const;
+  EnterDirection Direction() const noexcept { return m_enterDirection; }
+  const SaveOptions& DefaultSaveOptions() const noexcept { return m_saveOptions; }
+  const FileHistory& CsvHistory() const noexcept { return m_csvHistory; }
+  const std::vector<std::string>& FindHistory() const noexcept { return m_findHistory; }
+
+  // The commands, public so that tests can run them as the menu does.
+  void btnNewFileClick();
+  void btnFileOpenClick();
+  void mmAppendFileClick();
+  void btnFileSaveAsClick();
+  void mmFileSaveClick();
+  void OpenCsvFile(const std::filesystem::path& path);
+  void AskSaveAndOpen(const std::filesystem::path& path);
+  void mmModeChangeClick();
+  void SetInputMode(bool input);
+  void SetEnterDirection(EnterDirection direction);
+  void MoveByEnter();
+  void btnRowAddClick(int tag);
+  void btnColAddClick(int tag);
+  void btnRowDeleteClick();
+  void btnColDeleteClick();
+  void mmFindClick();
+  void mmJumpTopRowClick();
+  void mmJumpRowClick();
+  void mmJumpLastRowClick();
+  void mmSelectAllClick();
+  void mmRowSelectClick();
+  void mmColSelectClick();
+  void mmColWidthClick();
+  void mmRowHeightClick();
+  void mmFontClick();
+  void UpdateCommandStates();
+  // Pulls the current cell and selection from the view into the document,
+  // and pushes them back after a command changed them.
+  void SyncDocumentFromView();
+  void SyncViewFromDocument();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // Building the window (TTabuloLayout.cpp, TTabuloMenus.cpp).
+  void CreateLayout();
+  void CreateToolBar();
+  void CreateCalcBar();
+  void CreateFindBar();
+  void CreateStatusBar();
+  void CreateMenus();
+  void ConnectEvents();
+  QAction* AddAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
+  QToolButton* AddToolButton(const char* name, const QString& text, const QString& hint);
+
+  // Start and close (TTabuloLifetime.cpp).
+  void FormCreate();
+  void FormActivate();
+  bool FormCloseQuery();
+  void FormClose();
+  void ApplySettings(const TTabuloCnf& settings, bool loaded);
+  TTabuloCnf CollectSettings() const;
+
+  // File commands (TTabuloFile.cpp).
+  void SetDocumentFile(const std::filesystem::path& path, bool fixed);
+  void RebuildHistoryMenu(QMenu* menu, const FileHistory& history, bool fixed);
+  void HistoryItemClick(const std::filesystem::path& path, bool fixed);
+  void ResetView();
+
+  // Views (TTabuloView.cpp).
+  void FitColumnWidths(bool selectedOnly);
+  void ApplyColumnWidths();
+  void SetGridFont(const QFont& font);
+  static QFont GridQFont(const platform::FontChoice& choice);
+  void ShowBar(QWidget* bar, QAction* item, bool visible);
+  void mmSHowToolBarClick();
+  void mmShowPanelCalcClick();
+  void mmShowPanelFindClick();
+  void mmShowStatusBarClick();
+  void mmAdjustDrawClick();
+  void CBFindTextChange();
+  void UpdateFindColours();
+  void UpdateStatusPanels();
+  void UpdateModeButtons();
+  void SGCSVRowMoved(int from, int to);
+  void mmAboutTabuloClick();
+
+  platform::Services m_services;
+  WindowFiles m_files;
+  Document m_document;
+  std::filesystem::path m_documentFile;
+  SaveOptions m_saveOptions;
+  FileHistory m_csvHistory;
+  FileHistory m_fixedHistory;
+  std::vector<std::string> m_findHistory;  // code page 932
+  std::vector<std::string> m_calcHistory;  // kept for the calculation bar
+  EnterDirection m_enterDirection = EnterDirection::Right;
+  std::filesystem::path m_startFile;
+  bool m_startFilePending = false;
+  bool m_activated = false;
+  bool m_narrowed = false;
+  platform::FontChoice m_gridFont;
+
+  GridModel* m_model = nullptr;
+  std::unique_ptr<ProgressBarSink> m_progress;
+
+  // Controls, named as the program names them.
+  GridView* SGCSV = nullptr;
+  QFrame* PanelToolBar = nullptr;
+  QFrame* PanelCalc = nullptr;
+  QFrame* PanelFind = nullptr;
+  QProgressBar* PB1 = nullptr;
+  QLabel* m_panels[6] = {};
+  QComboBox* CBFindText = nullptr;
+  QCheckBox* CBFindCase = nullptr;
+  QRadioButton* RBFindUp = nullptr;
+  QRadioButton* RBFindDown = nullptr;
+  QPushButton* BtnFind = nullptr;
+  QToolButton* BtnFindClose = nullptr;
+
+  QToolButton* btnNewFile = nullptr;
+  QToolButton* btnFileOpen = nullptr;
+  QToolButton* btnFileSaveAs = nullptr;
+  QToolButton* BtnEditOff = nullptr;
+  QToolButton* BtnEditOn = nullptr;
+  QToolButton* btnRowAdd = nullptr;
+  QToolButton* btnColAdd = nullptr;
+  QToolButton* btnRowDelete = nullptr;
+  QToolButton* btnColDelete = nullptr;
+  QToolButton* BtnDirection[4] = {};
+  QToolButton* BtnClose = nullptr;
+
+  QMenu* mmFile = nullptr;
+  QMenu* mmCsvHistorys = nullptr;
+  QMenu* mmFixedHistorys = nullptr;
+  QAction* mmNewFile = nullptr;
+  QAction* mmOpenFile = nullptr;
+  QAction* mmAppendFile = nullptr;
+  QAction* mmFileSaveAs = nullptr;
+  QAction* mmFileSave = nullptr;
+  QAction* mmClose = nullptr;
+  QAction* mmModeChange = nullptr;
+  QAction* mmRowSelect = nullptr;
+  QAction* mmColSelect = nullptr;
+  QAction* mmSelectAll = nullptr;
+  QAction* mmJumpTopRow = nullptr;
+  QAction* mmJumpRow = nullptr;
+  QAction* mmJumpLastRow = nullptr;
+  QAction* mmFind = nullptr;
+  QAction* mmRowAdd = nullptr;
+  QAction* mmRowIn = nullptr;
+  QAction* mmRowDel = nullptr;
+  QAction* mmColAdd = nullptr;
+  QAction* mmColIn = nullptr;
+  QAction* mmColDel = nullptr;
+  QAction* mmColWidth = nullptr;
+  QAction* mmRowHeight = nullptr;
+  QAction* mmFont = nullptr;
+  QAction* mmAdjustDraw = nullptr;
+  QAction* mmSHowToolBar = nullptr;
+  QAction* mmShowPanelCalc = nullptr;
+  QAction* mmShowPanelFind = nullptr;
+  QAction* mmShowStatusBar = nullptr;
+  QAction* mmCursor[4] = {};
+  QAction* mmLine1Title = nullptr;
+  QAction* mmCloseMsg = nullptr;
+  QAction* mmNewWindow = nullptr;
+  QAction* mmWindowPos = nullptr;
+  QAction* Contents1 = nullptr;
+  QAction* SearchforHelpOn1 = nullptr;
+  QAction* HowtoUseHelp1 = nullptr;
+  QAction* mmAboutTabulo = nullptr;
+};
+
+}  // namespace tabulo::ui

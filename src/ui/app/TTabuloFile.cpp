@@ -1,0 +1,193 @@
+// The file commands: new, open, append, save as, overwrite save, histories.
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+
+#include "core/base/FileIo.h"
+#include "core/document/CsvOpen.h"
+#include "core/document/DocumentOperations.h"
+#include "core/document/DocumentWriter.h"
+#include "core/locale/CaseMapping.h"
+#include "ui/app/CommandRunner.h"
+#include "ui/app/GridModel.h"
+#include "ui/app/GridView.h"
+#include "ui/app/ProgressBarSink.h"
+#include "ui/app/TTabulo.h"
+#include "ui/document/TSaveOption.h"
+
+namespace tabulo::ui {
+namespace {
+
+constexpr const char* kCsvFilter = "CSV形式ファイル(*.csv,*.txt,*.tsv)|*.csv;*.txt;*.tsv|全てのファイル(*.*)|*.*";
+constexpr std::size_t kHistoryMenuItems = 21;
+
+bool SamePath(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
+
+}  // namespace
+
+void TTabulo::btnNewFileClick() {
+  if (mmNewWindow->isChecked() || m_narrowed) {
+    m_services.processes.StartNewInstance({});
+    return;
+  }
+  RunCommand(m_services.prompter, [this] {
+    NewDocument(m_document, m_progress.get());
+    m_documentFile = m_files.documentsFolder / "NewFile.csv";
+    setWindowTitle("Tabulo - NewFile.csv");
+    m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
+    ResetView();
+    UpdateCommandStates();
+  });
+}
+
+void TTabulo::btnFileOpenClick() {
+  platform::FileDialogOptions options;
+  options.title = "CSVファイルのオープン";
+  options.defaultExtension = "csv";
+  options.filter = kCsvFilter;
+  options.initialFolder = m_csvHistory.empty() ? m_files.documentsFolder : std::filesystem::path(m_csvHistory[0]);
+  options.mustExist = true;
+  const auto files = m_services.fileDialogs.Open(options);
+  if (files.empty()) return;
+  repaint();
+  if (m_narrowed) {
+    m_services.processes.StartNewInstance(files.front());
+  } else {
+    OpenCsvFile(files.front());
+    SGCSV->setFocus();
+  }
+}
+
+void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
+  BusyCursor busy;
+  if (InputMode()) SetInputMode(false);
+  std::unique_ptr<InputFile> file;
+  if (!RunCommand(m_services.prompter, [&] { file = std::make_unique<InputFile>(path); })) return;
+  const bool opened = RunCommand(m_services.prompter, [&] {
+    const OpenResult result = LoadCsvDocument(m_document, *file, path, mmLine1Title->isChecked(),
+                                              m_services.prompter, m_progress.get());
+    ResetView();
+    if (!result.sideFileRead) FitColumnWidths(false);
+    SetDocumentFile(path, false);
+  });
+  if (!opened) {
+    // The text was only partly read: it must not be saved over any file by
+    // mistake, so it stays as a new document.
+    RenumberRows(m_document.grid);
+    m_documentFile = m_files.documentsFolder / "NewFile.csv";
+    m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
+    setWindowTitle("Tabulo - NewFile.csv");
+  }
+  ResetView();
+  UpdateCommandStates();
+}
+
+void TTabulo::mmAppendFileClick() {
+  platform::FileDialogOptions options;
+  options.title = "CSVファイルの追加読込";
+  options.defaultExtension = "csv";
+  options.filter = kCsvFilter;
+  options.initialFolder = m_csvHistory.empty() ? m_files.documentsFolder : std::filesystem::path(m_csvHistory[0]);
+  options.mustExist = true;
+  options.multiple = true;
+  const auto files = m_services.fileDialogs.Open(options);
+  if (files.empty()) return;
+  repaint();
+  BusyCursor busy;
+  SyncDocumentFromView();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    try {
+      LoadTextIntoGrid(files[i], m_document.grid, false, m_services.prompter, m_progress.get());
+    } catch (const std::exception&) {
+      std::string text = FormatMessage(MessageId::AppendFailed, {files[i].string()});
+      const bool last = i + 1 == files.size();
+      if (!last) text += MessageText(MessageId::AppendContinueQuestion);
+      const platform::Answer answer = m_services.prompter.Ask(
+          {MessageId::AppendFailed, text, platform::Sound::Exclamation, platform::BoxStyle::Error,
+           last ? platform::Buttons::Ok : platform::Buttons::YesNo});
+      if (last || answer != platform::Answer::Yes) break;
+    }
+  }
+  RenumberRows(m_document.grid);
+  ResetView();
+  UpdateCommandStates();
+  SGCSV->setFocus();
+}
+
+void TTabulo::btnFileSaveAsClick() {
+  SyncDocumentFromView();
+  std::filesystem::path fileName = m_documentFile;
+  SaveOptions chosen;
+  if (!AskSaveOptions(this, m_services, fileName, m_saveOptions, chosen)) return;
+  RunCommand(m_services.prompter, [&] {
+    BusyCursor busy;
+    WriteDocument(m_document, fileName, chosen, m_progress.get());
+    SetDocumentFile(fileName, false);
+  });
+}
+
+void TTabulo::mmFileSaveClick() {
+  SyncDocumentFromView();
+  RunCommand(m_services.prompter, [this] {
+    BusyCursor busy;
+    WriteDocument(m_document, m_documentFile, m_saveOptions, m_progress.get());
+  });
+}
+
+void TTabulo::AskSaveAndOpen(const std::filesystem::path& path) {
+  raise();
+  activateWindow();
+  const platform::Prompt question{MessageId::SaveBeforeOpenQuestion,
+                                  std::string(MessageText(MessageId::SaveBeforeOpenQuestion)),
+                                  platform::Sound::Question, platform::BoxStyle::Confirmation,
+                                  platform::Buttons::YesNoCancel};
+  const platform::Answer answer = m_services.prompter.Ask(question);
+  if (answer == platform::Answer::Cancel) return;
+  if (answer == platform::Answer::Yes) btnFileSaveAsClick();
+  OpenCsvFile(path);
+  SGCSV->setFocus();
+}
+
+void TTabulo::SetDocumentFile(const std::filesystem::path& path, bool fixed) {
+  const std::string name = path.filename().string();
+  setWindowTitle(QString::fromStdString((fixed ? "VuridArare - " : "Tabulo - ") + name));
+  FileHistory& history = fixed ? m_fixedHistory : m_csvHistory;
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(path, ec)) {
+    const std::string entry = path.string();
+    if (history.empty()) history.emplace_back();
+    for (std::size_t i = 1; i < history.size(); ++i) {
+      if (SamePath(history[i], entry)) {
+        history.erase(history.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+    }
+    history.insert(history.begin() + 1, entry);
+    history[0] = path.parent_path().string() + "/";
+    QDir::setCurrent(QString::fromStdString(path.parent_path().string()));
+  }
+  RebuildHistoryMenu(fixed ? mmFixedHistorys : mmCsvHistorys, history, fixed);
+  m_documentFile = path;
+  m_panels[5]->setText(QString::fromStdString(path.string()));
+  UpdateCommandStates();
+}
+
+void TTabulo::RebuildHistoryMenu(QMenu* menu, const FileHistory& history, bool fixed) {
+  menu->clear();
+  for (std::size_t i = 1; i < history.size() && static_cast<std::size_t>(menu->actions().size()) < kHistoryMenuItems; ++i) {
+    if (history[i].empty()) continue;
+    const std::filesystem::path path = history[i];
+    QAction* item = menu->addAction(QString::fromStdString(history[i]));
+    connect(item, &QAction::triggered, this, [this, path, fixed] { HistoryItemClick(path, fixed); });
+  }
+  menu->menuAction()->setVisible(!menu->isEmpty());
+}
+
+void TTabulo::HistoryItemClick(const std::filesystem::path& path, bool fixed) {
+  if (fixed) return;  // fixed-length files open through their own dialog, which comes later
+  OpenCsvFile(path);
+}
+
+}  // namespace tabulo::ui

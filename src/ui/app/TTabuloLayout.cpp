@@ -1,0 +1,230 @@
+// Building the main window: bars, grid, status bar, and the wiring of events.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/app/GridModel.h"
+#include "ui/app/GridView.h"
+#include "ui/app/ProgressBarSink.h"
+#include "ui/app/TTabulo.h"
+
+namespace tabulo::ui {
+namespace {
+
+QFrame* MakeBar(QWidget* parent, const char* name) {
+  auto* bar = new QFrame(parent);
+  bar->setObjectName(name);
+  bar->setFixedHeight(30);
+  bar->setFrameShape(QFrame::StyledPanel);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(2, 1, 2, 1);
+  layout->setSpacing(1);
+  return bar;
+}
+
+// Keeps the progress bar over the whole status bar.
+class CoverParent final : public QObject {
+ public:
+  CoverParent(QWidget* cover, QObject* parent) : QObject(parent), m_cover(cover) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) m_cover->setGeometry(static_cast<QWidget*>(watched)->rect());
+    return false;
+  }
+
+ private:
+  QWidget* m_cover;
+};
+
+}  // namespace
+
+QToolButton* TTabulo::AddToolButton(const char* name, const QString& text, const QString& hint) {
+  auto* button = new QToolButton(PanelToolBar);
+  button->setObjectName(name);
+  button->setAutoRaise(true);
+  button->setText(text);
+  button->setToolTip(hint);
+  button->setStatusTip(hint);
+  button->setFocusPolicy(Qt::NoFocus);
+  PanelToolBar->layout()->addWidget(button);
+  return button;
+}
+
+void TTabulo::CreateToolBar() {
+  PanelToolBar = MakeBar(this, "PanelToolBar");
+  QStyle* look = style();
+  btnNewFile = AddToolButton("btnNewFile", "新規", "新規にＣＳＶ形式のファイルを作成します。");
+  btnNewFile->setIcon(look->standardIcon(QStyle::SP_FileIcon));
+  btnFileOpen = AddToolButton("btnFileOpen", "開く", "ＣＳＶ形式のファイルを読み込みます。");
+  btnFileOpen->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
+  btnFileSaveAs = AddToolButton("btnFileSaveAs", "保存", "名前を付けてＣＳＶ形式で保存します。");
+  btnFileSaveAs->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
+  for (QToolButton* button : {btnNewFile, btnFileOpen, btnFileSaveAs}) button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  BtnEditOff = AddToolButton("BtnEditOff", "編集", "データを範囲選択して編集することができます。");
+  BtnEditOn = AddToolButton("BtnEditOn", "入力", "データの入力をします。");
+  for (QToolButton* button : {BtnEditOff, BtnEditOn}) button->setCheckable(true);
+  BtnEditOff->setChecked(true);
+  btnRowAdd = AddToolButton("btnRowAdd", "行挿入", "行を挿入します。");
+  btnColAdd = AddToolButton("btnColAdd", "列挿入", "列を挿入します。");
+  btnRowDelete = AddToolButton("btnRowDelete", "行削除", "行を削除します。");
+  btnColDelete = AddToolButton("btnColDelete", "列削除", "列を削除します。");
+  const struct {
+    const char* name;
+    const char* hint;
+    QStyle::StandardPixmap icon;
+  } directions[4] = {{"BtnUp", "リターンキーで上に移動します。", QStyle::SP_ArrowUp},
+                     {"BtnDown", "リターンキーで下に移動します。", QStyle::SP_ArrowDown},
+                     {"BtnLeft", "リターンキーで左に移動します。", QStyle::SP_ArrowLeft},
+                     {"BtnRight", "リターンキーで右に移動します。", QStyle::SP_ArrowRight}};
+  for (int tag = 0; tag < 4; ++tag) {
+    BtnDirection[tag] = AddToolButton(directions[tag].name, QString(), directions[tag].hint);
+    BtnDirection[tag]->setIcon(look->standardIcon(directions[tag].icon));
+    BtnDirection[tag]->setCheckable(true);
+  }
+  BtnDirection[3]->setChecked(true);
+  static_cast<QHBoxLayout*>(PanelToolBar->layout())->addStretch(1);
+  BtnClose = AddToolButton("BtnClose", "終了", "終了します。");
+  BtnClose->setIcon(look->standardIcon(QStyle::SP_DialogCloseButton));
+}
+
+void TTabulo::CreateCalcBar() {
+  // The calculation bar's controls arrive with the calculation commands; the
+  // container is shown and hidden already.
+  PanelCalc = MakeBar(this, "PanelCalc");
+}
+
+void TTabulo::CreateFindBar() {
+  PanelFind = MakeBar(this, "PanelFind");
+  auto* layout = static_cast<QHBoxLayout*>(PanelFind->layout());
+  auto* label = new QLabel("検索文字列", PanelFind);
+  label->setObjectName("Label1");
+  CBFindText = new QComboBox(PanelFind);
+  CBFindText->setObjectName("CBFindText");
+  CBFindText->setEditable(true);
+  CBFindText->setInsertPolicy(QComboBox::NoInsert);
+  CBFindText->setToolTip("検索する文字列を入力します。");
+  CBFindCase = new QCheckBox("大文字小文字を区別する。", PanelFind);
+  CBFindCase->setObjectName("CBFindCase");
+  CBFindCase->setToolTip("ここをチェックすると、大文字と小文字を区別して検索します。");
+  RBFindUp = new QRadioButton("上方", PanelFind);
+  RBFindUp->setObjectName("RBFindUp");
+  RBFindUp->setToolTip("現在のカーソル位置より上に検索します。");
+  RBFindDown = new QRadioButton("下方", PanelFind);
+  RBFindDown->setObjectName("RBFindDown");
+  RBFindDown->setToolTip("現在のカーソル位置より下に検索します。");
+  RBFindDown->setChecked(true);
+  BtnFind = new QPushButton("検索(F3)", PanelFind);
+  BtnFind->setObjectName("BtnFind");
+  BtnFind->setEnabled(false);
+  BtnFindClose = new QToolButton(PanelFind);
+  BtnFindClose->setObjectName("BtnFindClose");
+  BtnFindClose->setAutoRaise(true);
+  BtnFindClose->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+  BtnFindClose->setToolTip("検索ツールバーを隠します。");
+  layout->addWidget(label);
+  layout->addWidget(CBFindText, 1);
+  layout->addWidget(CBFindCase);
+  layout->addWidget(RBFindUp);
+  layout->addWidget(RBFindDown);
+  layout->addWidget(BtnFind);
+  layout->addWidget(BtnFindClose);
+  UpdateFindColours();
+}
+
+void TTabulo::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("SBar1");
+  bar->setSizeGripEnabled(true);
+  const int widths[6] = {40, 50, 60, 100, 70, 300};
+  const char* texts[6] = {"Mode", "", "データ", "", "ファイル名", ""};
+  for (int i = 0; i < 6; ++i) {
+    m_panels[i] = new QLabel(texts[i], bar);
+    m_panels[i]->setObjectName(QString("SBar1Panel%1").arg(i));
+    m_panels[i]->setFrameShape(i == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
+    m_panels[i]->setMinimumWidth(widths[i]);
+    if (i < 5) m_panels[i]->setFixedWidth(widths[i]);
+    m_panels[i]->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    bar->addWidget(m_panels[i], i == 5 ? 1 : 0);
+  }
+  PB1 = new QProgressBar(bar);
+  PB1->setObjectName("PB1");
+  PB1->setRange(0, 100);
+  PB1->setTextVisible(false);
+  PB1->hide();
+  bar->installEventFilter(new CoverParent(PB1, this));
+  m_progress = std::make_unique<ProgressBarSink>(PB1);
+}
+
+void TTabulo::CreateLayout() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  CreateToolBar();
+  CreateCalcBar();
+  CreateFindBar();
+  SGCSV = new GridView(central);
+  m_model = new GridModel(m_document.grid, this);
+  SGCSV->setModel(m_model);
+  layout->addWidget(PanelToolBar);
+  layout->addWidget(PanelCalc);
+  layout->addWidget(PanelFind);
+  layout->addWidget(SGCSV, 1);
+  setCentralWidget(central);
+  CreateStatusBar();
+  CreateMenus();
+  setMinimumSize(620, 440);
+  resize(612, 394 + 120);
+}
+
+void TTabulo::ConnectEvents() {
+  connect(btnNewFile, &QToolButton::clicked, this, &TTabulo::btnNewFileClick);
+  connect(btnFileOpen, &QToolButton::clicked, this, &TTabulo::btnFileOpenClick);
+  connect(btnFileSaveAs, &QToolButton::clicked, this, &TTabulo::btnFileSaveAsClick);
+  connect(BtnEditOff, &QToolButton::clicked, this, [this] { SetInputMode(false); });
+  connect(BtnEditOn, &QToolButton::clicked, this, [this] { SetInputMode(true); });
+  connect(btnRowAdd, &QToolButton::clicked, this, [this] { btnRowAddClick(0); });
+  connect(btnColAdd, &QToolButton::clicked, this, [this] { btnColAddClick(0); });
+  connect(btnRowDelete, &QToolButton::clicked, this, &TTabulo::btnRowDeleteClick);
+  connect(btnColDelete, &QToolButton::clicked, this, &TTabulo::btnColDeleteClick);
+  for (int tag = 0; tag < 4; ++tag) {
+    connect(BtnDirection[tag], &QToolButton::clicked, this,
+            [this, tag] { SetEnterDirection(static_cast<EnterDirection>(tag)); });
+  }
+  connect(BtnClose, &QToolButton::clicked, this, &TTabulo::close);
+  connect(CBFindText, &QComboBox::editTextChanged, this, &TTabulo::CBFindTextChange);
+  connect(CBFindCase, &QCheckBox::toggled, this, &TTabulo::UpdateFindColours);
+  connect(RBFindUp, &QRadioButton::toggled, this, &TTabulo::UpdateFindColours);
+  connect(BtnFind, &QPushButton::clicked, this, &TTabulo::mmFindClick);
+  connect(CBFindText->lineEdit(), &QLineEdit::returnPressed, this, &TTabulo::mmFindClick);
+  connect(BtnFindClose, &QToolButton::clicked, this, [this] {
+    mmShowPanelFind->setChecked(false);  // the bar's own close button toggles like the menu item
+    mmShowPanelFindClick();
+  });
+  connect(SGCSV, &GridView::EnterPressed, this, &TTabulo::MoveByEnter);
+  connect(SGCSV, &GridView::RowDragged, this, &TTabulo::SGCSVRowMoved);
+  connect(SGCSV->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int section, int, int size) { m_document.grid.SetColWidth(section + 1, size); });
+  connect(m_model, &GridModel::TextNotStorable, this, [this](const QString& message) {
+    m_services.prompter.Ask({MessageId::TextNotShiftJis, message.toStdString(), platform::Sound::Exclamation,
+                             platform::BoxStyle::Warning, platform::Buttons::Ok});
+  });
+  connect(SGCSV->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TTabulo::SyncDocumentFromView);
+  connect(SGCSV->selectionModel(), &QItemSelectionModel::currentChanged, this, &TTabulo::SyncDocumentFromView);
+}
+
+}  // namespace tabulo::ui

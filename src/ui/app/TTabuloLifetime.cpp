@@ -1,0 +1,240 @@
+// The window's start and end: creation, the start file, settings and
+// histories, the close questions, dropped files.
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/app/SettingsLocation.h"
+#include "core/app/TabuloCnf.h"
+#include "core/base/Errors.h"
+#include "core/document/DocumentOperations.h"
+#include "ui/app/CommandRunner.h"
+#include "ui/app/GridModel.h"
+#include "ui/app/GridView.h"
+#include "ui/app/TTabulo.h"
+
+namespace tabulo::ui {
+namespace {
+
+std::string HistoryText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+platform::Prompt Message(MessageId id, platform::Sound sound, platform::BoxStyle style, platform::Buttons buttons) {
+  return {id, std::string(MessageText(id)), sound, style, buttons};
+}
+
+}  // namespace
+
+WindowFiles DefaultWindowFiles() {
+  WindowFiles files;
+  files.documentsFolder = QDir::homePath().toStdString();
+  try {
+    files.settings = SettingsFilePath();
+    files.csvHistory = CsvHistoryPath();
+    files.fixedHistory = FixedHistoryPath();
+  } catch (const FileError&) {
+    // Without a home folder nothing is kept between runs; the window works the same.
+  }
+  return files;
+}
+
+TTabulo::TTabulo(platform::Services services, WindowFiles files, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_files(std::move(files)) {
+  setObjectName("TTabulo");
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  CreateLayout();
+  ConnectEvents();
+  FormCreate();
+}
+
+TTabulo::~TTabulo() = default;
+
+void TTabulo::FormCreate() {
+  setAcceptDrops(true);
+  m_enterDirection = EnterDirection::Right;
+  m_gridFont = {std::string("\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"), 128, 9, 0};  // ＭＳ Ｐゴシック
+  SetGridFont(GridQFont(m_gridFont));
+
+  // Histories: a list that cannot be read becomes the documents folder alone.
+  const std::string folder = m_files.documentsFolder.string() + "/";
+  const auto csv = m_files.csvHistory.empty() ? std::nullopt : LoadFileHistory(m_files.csvHistory);
+  m_csvHistory = csv ? *csv : FileHistory{folder};
+  const auto fixed = m_files.fixedHistory.empty() ? std::nullopt : LoadFileHistory(m_files.fixedHistory);
+  m_fixedHistory = fixed ? *fixed : FileHistory{folder};
+  if (m_csvHistory.empty()) m_csvHistory.push_back(folder);
+  if (m_fixedHistory.empty()) m_fixedHistory.push_back(folder);
+  RebuildHistoryMenu(mmCsvHistorys, m_csvHistory, false);
+  RebuildHistoryMenu(mmFixedHistorys, m_fixedHistory, true);
+
+  TTabuloCnf settings;
+  const bool loaded = !m_files.settings.empty() && settings.Load(m_files.settings);
+  if (!RunCommand(m_services.prompter, [&] { ApplySettings(settings, loaded); })) {
+    m_services.prompter.Ask(Message(MessageId::SettingsReadFailed, platform::Sound::Exclamation,
+                                    platform::BoxStyle::Warning, platform::Buttons::Ok));
+  }
+
+  NewDocument(m_document);
+  m_documentFile = m_files.documentsFolder / "NewFile.csv";
+  setWindowTitle("Tabulo - NewFile.csv");
+  ResetView();
+  UpdateCommandStates();
+}
+
+void TTabulo::ApplySettings(const TTabuloCnf& settings, bool loaded) {
+  if (loaded) {
+    if (!settings.FontName.empty()) {
+      m_gridFont.name = settings.FontName;
+      m_gridFont.charset = settings.FontCharset;
+    }
+    if (settings.FontSize > 0) m_gridFont.size = settings.FontSize;
+    m_gridFont.style = settings.FontStyle;
+    SetGridFont(GridQFont(m_gridFont));
+    if (settings.RowHeight > 0) m_document.grid.SetDefaultRowHeight(settings.RowHeight);
+    mmLine1Title->setChecked(settings.AskTitleRow);
+    mmCloseMsg->setChecked(settings.AskOnClose);
+    mmNewWindow->setChecked(settings.NewWindow);
+    mmWindowPos->setChecked(settings.KeepWindowPos);
+    if (settings.KeepWindowPos) {
+      if (settings.WindowState == 1) {
+        setWindowState(Qt::WindowMinimized);
+      } else if (settings.WindowState == 2) {
+        setWindowState(Qt::WindowMaximized);
+      } else {
+        const WindowRect& r = settings.WindowBounds;
+        if (r.Right > r.Left && r.Bottom > r.Top) setGeometry(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+      }
+    }
+    ShowBar(PanelToolBar, mmSHowToolBar, settings.ShowToolBar);
+    ShowBar(PanelCalc, mmShowPanelCalc, settings.ShowCalcBar);
+    ShowBar(PanelFind, mmShowPanelFind, settings.ShowFindBar);
+    ShowBar(statusBar(), mmShowStatusBar, settings.ShowStatusBar);
+    m_calcHistory = ParseHistoryText(settings.CalcHistory);
+    m_findHistory = ParseHistoryText(settings.FindHistory);
+    CBFindText->clear();
+    for (const std::string& entry : m_findHistory) CBFindText->addItem(m_model->ToQString(entry));
+    CBFindText->setCurrentIndex(-1);
+  }
+  m_saveOptions = settings.SaveOptions;
+}
+
+TTabuloCnf TTabulo::CollectSettings() const {
+  TTabuloCnf settings;
+  settings.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+  const QRect bounds = geometry();
+  settings.WindowBounds = {bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+  settings.RowHeight = m_document.grid.DefaultRowHeight();
+  settings.FontName = m_gridFont.name;
+  settings.FontCharset = static_cast<std::uint8_t>(m_gridFont.charset);
+  settings.FontSize = m_gridFont.size;
+  settings.FontStyle = static_cast<std::uint8_t>(m_gridFont.style);
+  settings.AskTitleRow = mmLine1Title->isChecked();
+  settings.AskOnClose = mmCloseMsg->isChecked();
+  settings.NewWindow = mmNewWindow->isChecked();
+  settings.KeepWindowPos = mmWindowPos->isChecked();
+  settings.ShowToolBar = mmSHowToolBar->isChecked();
+  settings.ShowCalcBar = mmShowPanelCalc->isChecked();
+  settings.ShowFindBar = mmShowPanelFind->isChecked();
+  settings.ShowStatusBar = mmShowStatusBar->isChecked();
+  settings.SaveOptions = m_saveOptions;
+  settings.CalcHistory = HistoryText(m_calcHistory);
+  settings.FindHistory = HistoryText(m_findHistory);
+  return settings;
+}
+
+void TTabulo::SetCommandLine(const std::vector<std::string>& arguments) {
+  std::string joined;
+  for (const std::string& argument : arguments) {
+    joined += (joined.empty() ? "" : " ") + argument;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(joined, ec)) {
+      m_startFile = std::filesystem::absolute(joined, ec);
+      m_startFilePending = true;
+      return;
+    }
+  }
+}
+
+void TTabulo::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_activated) {
+    m_activated = true;
+    // Open the start file once the window is on the screen.
+    QTimer::singleShot(0, this, &TTabulo::FormActivate);
+  }
+}
+
+void TTabulo::FormActivate() {
+  if (m_startFilePending && !m_narrowed) OpenCsvFile(m_startFile);
+  m_startFilePending = false;
+  SGCSV->setFocus();
+  UpdateCommandStates();
+}
+
+bool TTabulo::FormCloseQuery() {
+  if (!mmCloseMsg->isChecked()) return true;
+  const platform::Prompt question{MessageId::SaveBeforeExitQuestion,
+                                  std::string(MessageText(MessageId::SaveBeforeExitQuestion)),
+                                  platform::Sound::Question, platform::BoxStyle::Confirmation,
+                                  platform::Buttons::YesNoCancel};
+  switch (m_services.prompter.Ask(question)) {
+    case platform::Answer::Cancel: return false;
+    case platform::Answer::Yes: btnFileSaveAsClick(); return true;  // closes whether or not it was saved
+    default: return true;
+  }
+}
+
+void TTabulo::FormClose() {
+  const bool written = RunCommand(m_services.prompter, [this] {
+    if (m_files.settings.empty()) return;
+    CollectSettings().Save(m_files.settings);
+    SaveFileHistory(m_files.csvHistory, m_csvHistory);
+    SaveFileHistory(m_files.fixedHistory, m_fixedHistory);
+  });
+  if (!written) {
+    m_services.prompter.Ask(Message(MessageId::SettingsWriteFailed, platform::Sound::Exclamation,
+                                    platform::BoxStyle::Error, platform::Buttons::Ok));
+  }
+}
+
+void TTabulo::closeEvent(QCloseEvent* event) {
+  SyncDocumentFromView();
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  if (!m_narrowed) FormClose();
+  event->accept();
+}
+
+void TTabulo::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TTabulo::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+  const std::filesystem::path file = urls.front().toLocalFile().toStdString();
+  event->acceptProposedAction();
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return;
+  if (mmNewWindow->isChecked()) {
+    m_services.processes.StartNewInstance(file);
+  } else {
+    AskSaveAndOpen(file);
+  }
+}
+
+}  // namespace tabulo::ui

@@ -1,0 +1,122 @@
+// What the grid shows and how: column widths, row height, font, the bars,
+// digit grouping, and the About box.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "core/app/ColumnWidths.h"
+#include "ui/app/CellDelegate.h"
+#include "ui/app/CommandRunner.h"
+#include "ui/app/GlyphWidths.h"
+#include "ui/app/GridModel.h"
+#include "ui/app/GridView.h"
+#include "ui/app/ProgressBarSink.h"
+#include "ui/app/TTabulo.h"
+#include "ui/app/VersionFormCSV.h"
+#include "platform/qt/FontMapping.h"
+
+namespace tabulo::ui {
+
+QFont TTabulo::GridQFont(const platform::FontChoice& choice) { return platform::QFontFromChoice(choice); }
+
+void TTabulo::SetGridFont(const QFont& font) {
+  SGCSV->setFont(font);
+  SGCSV->horizontalHeader()->setFont(font);
+  SGCSV->verticalHeader()->setFont(font);
+}
+
+void TTabulo::ResetView() {
+  m_model->DocumentReset();
+  SGCSV->SetRowHeight(m_document.grid.DefaultRowHeight());
+  ApplyColumnWidths();
+  SyncViewFromDocument();
+  m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
+}
+
+void TTabulo::ApplyColumnWidths() {
+  const TableDocument& grid = m_document.grid;
+  QHeaderView* header = SGCSV->horizontalHeader();
+  const QSignalBlocker blocker(header);
+  for (int col = 1; col < grid.ColCount(); ++col) header->resizeSection(col - 1, grid.ColWidth(col));
+  SGCSV->SetRowNumberWidth(grid.ColWidth(0));
+}
+
+void TTabulo::FitColumnWidths(bool selectedOnly) {
+  TableDocument& grid = m_document.grid;
+  const int first = selectedOnly ? grid.Selection().Left : 0;
+  const int last = selectedOnly ? grid.Selection().Right : grid.ColCount() - 1;
+  const auto* delegate = static_cast<const CellDelegate*>(SGCSV->itemDelegate());
+  FitLayout layout;
+  layout.margin = delegate->Margin();
+  layout.clientWidth = SGCSV->viewport()->width() + SGCSV->verticalHeader()->width();
+  layout.gridLineWidth = 1;
+  BusyCursor busy;
+  tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), GlyphWidths(SGCSV->font()), layout,
+                          m_progress.get());
+  ApplyColumnWidths();
+}
+
+void TTabulo::mmColWidthClick() {
+  SyncDocumentFromView();
+  RunCommand(m_services.prompter, [this] { FitColumnWidths(false); });
+}
+
+void TTabulo::mmRowHeightClick() {
+  m_services.prompter.Beep(platform::Sound::Question);
+  TableDocument& grid = m_document.grid;
+  const auto answer = m_services.inputBox.Ask(std::string(MessageText(MessageId::RowHeightTitle)),
+                                              std::string(MessageText(MessageId::RowHeightPrompt)),
+                                              std::to_string(grid.DefaultRowHeight()));
+  if (!answer) return;
+  bool ok = false;
+  const int height = QString::fromStdString(*answer).trimmed().toInt(&ok);
+  // A row must stay visible: heights below 1 are refused like other bad input.
+  if (!ok || height < 1) {
+    m_services.prompter.Ask({MessageId::NotAnInteger, FormatMessage(MessageId::NotAnInteger, {*answer}),
+                             platform::Sound::Exclamation, platform::BoxStyle::Error, platform::Buttons::Ok});
+    return;
+  }
+  grid.SetDefaultRowHeight(height);
+  for (int row = 0; row < grid.RowCount(); ++row) grid.SetRowHeight(row, height);
+  SGCSV->SetRowHeight(height);
+}
+
+void TTabulo::mmFontClick() {
+  m_services.prompter.Beep(platform::Sound::Question);
+  const auto chosen = m_services.fontDialog.Choose(m_gridFont);
+  if (!chosen) return;
+  m_gridFont = *chosen;
+  SetGridFont(GridQFont(m_gridFont));
+  SGCSV->viewport()->update();
+}
+
+void TTabulo::ShowBar(QWidget* bar, QAction* item, bool visible) {
+  item->setChecked(visible);
+  bar->setVisible(visible);
+}
+
+void TTabulo::mmSHowToolBarClick() { ShowBar(PanelToolBar, mmSHowToolBar, mmSHowToolBar->isChecked()); }
+
+void TTabulo::mmShowPanelCalcClick() { ShowBar(PanelCalc, mmShowPanelCalc, mmShowPanelCalc->isChecked()); }
+
+void TTabulo::mmShowPanelFindClick() {
+  const bool visible = mmShowPanelFind->isChecked();
+  ShowBar(PanelFind, mmShowPanelFind, visible);
+  if (visible) CBFindText->setFocus();
+}
+
+void TTabulo::mmShowStatusBarClick() { ShowBar(statusBar(), mmShowStatusBar, mmShowStatusBar->isChecked()); }
+
+void TTabulo::mmAdjustDrawClick() { m_model->SetShowGrouped(mmAdjustDraw->isChecked()); }
+
+void TTabulo::mmAboutTabuloClick() {
+  TVersionFormCSV about(this);
+  about.exec();
+}
+
+}  // namespace tabulo::ui

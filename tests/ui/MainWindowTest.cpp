@@ -1,0 +1,316 @@
+// The main window under script: modes, commands' states, file commands,
+// histories, settings, the close question, find and jumps.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/app/FileHistory.h"
+#include "core/app/TabuloCnf.h"
+#include "platform/ScriptedServices.h"
+#include "support/TestFiles.h"
+#include "ui/app/GridModel.h"
+#include "ui/app/GridView.h"
+#include "ui/app/TTabulo.h"
+
+using tabulo::platform::Answer;
+using tabulo::test::Sjis;
+
+namespace tabulo::ui {
+
+class MainWindowTest final : public QObject {
+  Q_OBJECT
+
+ private:
+  // A window with its settings in a fresh folder and every service scripted.
+  struct Fixture {
+    test::TempDir dir;
+    platform::ScriptedPlatform platform;
+    std::unique_ptr<TTabulo> window;
+
+    Fixture() { Open(); }
+    WindowFiles Files() const {
+      return {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path()};
+    }
+    void Open() {
+      window = std::make_unique<TTabulo>(platform.AsServices(), Files());
+      window->resize(800, 600);
+      window->show();
+    }
+    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
+    std::filesystem::path Write(const char* name, std::string_view bytes) const {
+      test::WriteFile(dir / name, bytes);
+      return dir / name;
+    }
+    // Closes the window; the close question is answered by `answer` when asked.
+    bool Close() {
+      QCloseEvent event;
+      QApplication::sendEvent(window.get(), &event);
+      return event.isAccepted();
+    }
+  };
+
+ private slots:
+  void startsInEditModeWithANewDocument() {
+    Fixture f;
+    TableDocument& grid = f.window->Grid();
+    QCOMPARE(grid.ColCount(), 10);
+    QCOMPARE(grid.RowCount(), 10);
+    QVERIFY(!f.window->InputMode());
+    QCOMPARE(f.window->windowTitle(), QString("Tabulo - NewFile.csv"));
+    QCOMPARE(f.window->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("列   1"));
+    QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel1")->text(), QString("編集"));
+  }
+
+  void modeChangeSwitchesCommandsAndPanels() {
+    Fixture f;
+    QVERIFY(f.Action("mmSelectAll")->isEnabled());
+    f.Action("mmModeChange")->trigger();
+    QVERIFY(f.window->InputMode());
+    QVERIFY(!f.Action("mmSelectAll")->isEnabled());
+    QVERIFY(!f.Action("mmRowSelect")->isEnabled());
+    QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel1")->text(), QString("入力"));
+    QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel2")->text(), QString("Data Type"));
+    QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel3")->text(), QString("文字列"));
+    f.Action("mmModeChange")->trigger();
+    QVERIFY(!f.window->InputMode());
+  }
+
+  void deleteCommandsNeedMoreThanOneRowOrColumn() {
+    Fixture f;
+    const auto path = f.Write("one.csv", "a\r\n");
+    f.platform.prompter.Then(Answer::No);  // blank question: one line per row
+    f.platform.prompter.Then(Answer::No);  // title question
+    f.window->OpenCsvFile(path);
+    QCOMPARE(f.window->Grid().ColCount(), 2);
+    QVERIFY(!f.Action("mmColDel")->isEnabled());
+    QVERIFY(!f.Action("mmRowDel")->isEnabled());
+    QVERIFY(f.Action("mmRowAdd")->isEnabled());
+    f.Action("mmRowAdd")->trigger();
+    QVERIFY(f.Action("mmRowDel")->isEnabled());
+  }
+
+  void enterMovesByTheChosenDirectionAndWraps() {
+    Fixture f;
+    TableDocument& grid = f.window->Grid();
+    grid.SetCurrentCell(9, 9);
+    f.window->SyncViewFromDocument();
+    QTest::keyClick(f.window->View(), Qt::Key_Return);
+    QCOMPARE(grid.Col(), 1);
+    QCOMPARE(grid.Row(), 1);
+    f.Action("mmCurUp")->trigger();
+    QCOMPARE(f.window->Direction(), EnterDirection::Up);
+    QVERIFY(f.window->findChild<QToolButton*>("BtnUp")->isChecked());
+    QTest::keyClick(f.window->View(), Qt::Key_Return);
+    QCOMPARE(grid.Col(), 9);
+    QCOMPARE(grid.Row(), 9);
+  }
+
+  void openingAskTheTitleQuestionOnlyWithoutASideFile() {
+    Fixture f;
+    const auto path = f.Write("shop.csv", Sjis("品名,価格\r\nペン,120\r\n"));
+    f.platform.prompter.Then(Answer::Yes);
+    f.window->OpenCsvFile(path);
+    QVERIFY(f.platform.prompter.AllAnswered());
+    QCOMPARE(f.window->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("価格"));
+    QCOMPARE(f.window->windowTitle(), QString("Tabulo - shop.csv"));
+    QCOMPARE(f.window->DocumentFile(), path);
+    QCOMPARE(f.window->Grid().RowCount(), 2);
+
+    // Saved with attributes, it reopens without the question and with its widths.
+    f.window->Grid().SetColWidth(2, 123);
+    f.window->mmFileSaveClick();
+    QVERIFY(std::filesystem::exists(f.dir / "shop.cfg"));
+    f.window->Grid().SetColWidth(2, 50);
+    f.window->OpenCsvFile(path);
+    QVERIFY(f.platform.prompter.AllAnswered());
+    QCOMPARE(f.window->View()->horizontalHeader()->sectionSize(1), 123);
+  }
+
+  void openingInInputModeReturnsToEditMode() {
+    Fixture f;
+    const auto path = f.Write("a.csv", "x,y\r\n");
+    f.window->SetInputMode(true);
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(path);
+    QVERIFY(!f.window->InputMode());
+  }
+
+  void openFailureChangesNothing() {
+    Fixture f;
+    f.window->Grid().SetCell(1, 1, "kept");
+    f.platform.prompter.Then(Answer::Ok);  // the error box
+    f.window->OpenCsvFile(f.dir / "missing.csv");
+    QCOMPARE(f.window->Grid().Cell(1, 1), std::string_view("kept"));
+    QCOMPARE(f.window->windowTitle(), QString("Tabulo - NewFile.csv"));
+    QCOMPARE(f.platform.prompter.Asked().at(0).style, platform::BoxStyle::Error);
+  }
+
+  void appendReportsAFailingFileAndGoesOn() {
+    Fixture f;
+    const auto first = f.Write("1.csv", "a,b\r\n");
+    const auto third = f.Write("3.csv", "c,d,e\r\n");
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(first);
+    f.platform.fileDialogs.Then({first, f.dir / "missing.csv", third});
+    f.platform.prompter.Then(Answer::Yes);  // go on after the failure
+    f.window->mmAppendFileClick();
+    const TableDocument& grid = f.window->Grid();
+    QCOMPARE(grid.RowCount(), 4);
+    QCOMPARE(grid.Cell(2, 3), std::string_view("d"));
+    QCOMPARE(grid.ColCount(), 3);  // appending never widens
+    QCOMPARE(grid.Cell(0, 3), std::string_view("3"));
+    const platform::Prompt& failure = f.platform.prompter.Asked().back();
+    QVERIFY(failure.text.find("missing.csv") != std::string::npos);
+    QCOMPARE(failure.buttons, platform::Buttons::YesNo);
+    QCOMPARE(f.window->windowTitle(), QString("Tabulo - 1.csv"));
+  }
+
+  void historyMovesRepeatsToTheTopIgnoringCaseAndKeepsTwentyOnDisk() {
+    Fixture f;
+    std::vector<std::filesystem::path> files;
+    for (int i = 0; i < 25; ++i) {
+      files.push_back(f.Write(("f" + std::to_string(i) + ".csv").c_str(), "a,b\r\n"));
+      f.platform.prompter.Then(Answer::No);
+      f.window->OpenCsvFile(files.back());
+    }
+    const FileHistory& history = f.window->CsvHistory();
+    QCOMPARE(history.at(1), files[24].string());
+    QCOMPARE(history.at(0), f.dir.Path().string() + "/");
+    QCOMPARE(f.window->findChild<QMenu*>("mmCsvHistorys")->actions().size(), 21);
+    // The same file again, spelt in other letter case, moves to the top.
+    const std::filesystem::path shouted = f.dir / "F3.CSV";
+    std::filesystem::rename(files[3], shouted);
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(shouted);
+    QCOMPARE(std::count_if(history.begin(), history.end(),
+                           [&](const std::string& entry) { return entry == files[3].string(); }),
+             0);
+    QCOMPARE(history.at(1), shouted.string());
+
+    f.Action("mmCloseMsg")->setChecked(false);
+    QVERIFY(f.Close());
+    const auto onDisk = LoadFileHistory(f.dir / "Csv.his");
+    QVERIFY(onDisk.has_value());
+    QCOMPARE(onDisk->size(), std::size_t{21});
+  }
+
+  void settingsAreWrittenAtCloseAndAppliedAtStart() {
+    Fixture f;
+    f.Action("mmCloseMsg")->setChecked(false);
+    f.Action("mmNewWindow")->setChecked(false);
+    f.Action("mmShowPanelFind")->trigger();  // hide the find bar
+    f.platform.inputBox.Then(std::string("27"));
+    f.platform.prompter.Then(Answer::Ok);
+    f.window->mmRowHeightClick();
+    QVERIFY(f.Close());
+    TTabuloCnf settings;
+    QVERIFY(settings.Load(f.dir / "Tabulo.Ctl"));
+    QCOMPARE(settings.RowHeight, 27);
+    QVERIFY(!settings.ShowFindBar);
+    QVERIFY(!settings.AskOnClose);
+    QVERIFY(settings.AskTitleRow);
+
+    f.Open();
+    QVERIFY(!f.Action("mmCloseMsg")->isChecked());
+    QVERIFY(!f.Action("mmNewWindow")->isChecked());
+    QVERIFY(!f.Action("mmShowPanelFind")->isChecked());
+    QCOMPARE(f.window->Grid().DefaultRowHeight(), 27);
+  }
+
+  void closeQuestionHasThreeAnswers() {
+    Fixture f;
+    f.platform.prompter.Then(Answer::Cancel);
+    QVERIFY(!f.Close());
+    f.platform.prompter.Then(Answer::No);
+    QVERIFY(f.Close());
+    // Yes runs save as; cancelling its dialog still closes the window.
+    f.Open();
+    f.platform.prompter.Then(Answer::Yes);
+    QTimer::singleShot(0, [] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    QVERIFY(f.Close());
+    QCOMPARE(f.platform.prompter.Asked().back().id, MessageId::SaveBeforeExitQuestion);
+    QVERIFY(!std::filesystem::exists(f.dir / "NewFile.csv"));
+  }
+
+  void findSearchesFromTheCurrentCellAndBeepsWithoutAMatch() {
+    Fixture f;
+    const auto path = f.Write("find.csv", "x,abc\r\nXABCX,y\r\n");
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(path);
+    auto* text = f.window->findChild<QComboBox*>("CBFindText");
+    text->setEditText("abc");
+    f.Action("mmFind")->trigger();
+    TableDocument& grid = f.window->Grid();
+    QCOMPARE(grid.Col(), 2);
+    QCOMPARE(grid.Row(), 1);
+    f.Action("mmFind")->trigger();
+    QCOMPARE(grid.Col(), 1);
+    QCOMPARE(grid.Row(), 2);
+    f.window->findChild<QCheckBox*>("CBFindCase")->setChecked(true);
+    f.Action("mmFind")->trigger();
+    QCOMPARE(f.platform.prompter.Beeps().back(), platform::Sound::Default);
+    QCOMPARE(f.window->FindHistory().size(), std::size_t{1});
+    f.window->findChild<QRadioButton*>("RBFindUp")->setChecked(true);
+    f.Action("mmFind")->trigger();
+    QCOMPARE(grid.Col(), 2);
+    QCOMPARE(grid.Row(), 1);
+  }
+
+  void jumpsRefuseRowsOutsideTheTable() {
+    Fixture f;
+    TableDocument& grid = f.window->Grid();
+    for (const char* bad : {"10", "-1", "x", "0"}) {
+      f.platform.inputBox.Then(std::string(bad));
+      f.platform.prompter.Then(Answer::Ok);
+      f.Action("mmJumpRow")->trigger();
+      QCOMPARE(f.platform.prompter.Asked().back().text, std::string("移動できません。"));
+    }
+    f.platform.inputBox.Then(std::string(" 7 "));
+    f.Action("mmJumpRow")->trigger();
+    QCOMPARE(grid.Row(), 7);
+    f.Action("mmJumpLastRow")->trigger();
+    QCOMPARE(grid.Row(), 9);
+    f.Action("mmJumpTopRow")->trigger();
+    QCOMPARE(grid.Row(), 1);
+  }
+
+  void fittingWidthsFollowsTheTextAndTheRowNumbers() {
+    Fixture f;
+    const auto path = f.Write("w.csv", "a,a much longer text than the title\r\n");
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(path);
+    const QHeaderView* header = f.window->View()->horizontalHeader();
+    QVERIFY(header->sectionSize(1) > header->sectionSize(0));
+    QVERIFY(header->sectionSize(0) < 80);
+  }
+
+  void rowCommandsKeepTheSelectionInStep() {
+    Fixture f;
+    TableDocument& grid = f.window->Grid();
+    grid.SetCell(1, 2, "second");
+    grid.SetSelection({1, 2, 3, 3});
+    f.window->SyncViewFromDocument();
+    f.platform.prompter.Then(Answer::Yes);
+    f.window->btnRowDeleteClick();
+    QCOMPARE(grid.RowCount(), 8);
+    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(f.window->Model()->rowCount(), 7);
+  }
+};
+
+}  // namespace tabulo::ui
+
+QTEST_MAIN(tabulo::ui::MainWindowTest)
+#include "MainWindowTest.moc"
