@@ -60,7 +60,11 @@ TTabulo::TTabulo(platform::Services services, WindowFiles files, QWidget* parent
   FormCreate();
 }
 
-TTabulo::~TTabulo() = default;
+TTabulo::~TTabulo() {
+  // The widgets outlive the document (they go with the QWidget base): they
+  // must not ask the model for cells while the window is torn down.
+  SGCSV->setModel(nullptr);
+}
 
 void TTabulo::FormCreate() {
   setAcceptDrops(true);
