@@ -8,11 +8,15 @@ namespace tabulo {
 
 class ProgressSink;
 
-// Measures code page 932 text in pixels with the grid's font.
+// Measures code page 932 text in pixels with the grid's font. Width may be
+// called from several threads at once.
 class TextMeasure {
  public:
   virtual ~TextMeasure() = default;
   virtual int Width(std::string_view text) const = 0;
+  // No text is wider than its byte count times this (lets fitting skip
+  // texts too short to be the widest).
+  virtual int MaxWidthPerByte() const = 0;
 };
 
 struct FitLayout {
@@ -24,7 +28,8 @@ struct FitLayout {
 // Fits the widths of columns [first, last] to their widest text: the title
 // and every data cell (as GetDisplayText shows it when `formatted`), plus the
 // margin on both sides. A column wider than the visible area gets the area
-// right of the fixed column instead.
+// right of the fixed column instead. A large table is measured on two
+// threads.
 void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, const TextMeasure& measure,
                      const FitLayout& layout, ProgressSink* progress);
 

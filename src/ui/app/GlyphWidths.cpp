@@ -1,30 +1,76 @@
 #include "ui/app/GlyphWidths.h"
 
+#include <QFontMetrics>
+#include <QHash>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+
 #include "core/locale/Cp932.h"
+#include "core/locale/Encoding.h"
 
 namespace tabulo::ui {
+namespace {
 
-GlyphWidths::GlyphWidths(const QFont& font) : m_metrics(font), m_advances(0x10000, -1) {}
-
-int GlyphWidths::Advance(unsigned code) const {
-  std::int16_t& advance = m_advances[code];
-  if (advance < 0) {
-    char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-    const std::string_view text = code > 0xFF ? std::string_view(bytes, 2) : std::string_view(bytes + 1, 1);
-    const QString character = QString::fromStdU16String(m_converter.ToUtf16(text));
-    advance = static_cast<std::int16_t>(std::min(m_metrics.horizontalAdvance(character), 0x7FFF));
+// Every character code CharLength can produce: single bytes, and lead byte
+// << 8 | trail byte for the pairs.
+std::vector<unsigned> AllCodes() {
+  std::vector<unsigned> codes;
+  for (unsigned byte = 0; byte < 0x100; ++byte) codes.push_back(byte);
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      if (IsTrailByte(static_cast<char>(trail))) codes.push_back(lead << 8 | trail);
+    }
   }
-  return advance;
+  return codes;
+}
+
+}  // namespace
+
+GlyphWidths::GlyphWidths(const QFont& font) : m_font(font), m_advances(0x10000, 0) {
+  // Decode every code at once; each character is then one lookup in the
+  // font engine's own cache of advances.
+  const std::vector<unsigned> codes = AllCodes();
+  std::string bytes;
+  for (const unsigned code : codes) {
+    if (code > 0xFF) bytes.push_back(static_cast<char>(code >> 8));
+    bytes.push_back(static_cast<char>(code & 0xFF));
+    bytes.push_back('\n');  // keeps a lone lead byte from pairing with the next code
+  }
+  const QString text = QString::fromStdU16String(Cp932Converter().ToUtf16(bytes));
+  const QStringList characters = text.split(QChar('\n'));
+  const QFontMetrics metrics(font);
+  const std::size_t count = std::min(codes.size(), static_cast<std::size_t>(characters.size()));
+  QHash<QString, std::uint16_t> measured;  // every undecodable code is the same U+FFFD
+  for (std::size_t i = 0; i < count; ++i) {
+    const QString& character = characters[static_cast<qsizetype>(i)];
+    auto found = measured.constFind(character);
+    if (found == measured.constEnd()) {
+      const int advance = metrics.horizontalAdvance(character);
+      found = measured.insert(character, static_cast<std::uint16_t>(std::clamp(advance, 0, 0xFFFF)));
+    }
+    m_advances[codes[i]] = *found;
+  }
+  for (const unsigned code : codes) {
+    const int bytes = code > 0xFF ? 2 : 1;
+    m_maxPerByte = std::max(m_maxPerByte, (m_advances[code] + bytes - 1) / bytes);
+  }
 }
 
 int GlyphWidths::Width(std::string_view text) const {
+  // Without branches on the kind of character: a pair counts only when
+  // CharLength would take it as one character.
   int width = 0;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = CharLength(text, pos);
-    const auto first = static_cast<unsigned char>(text[pos]);
-    width += length == 2 ? Advance((first << 8) | static_cast<unsigned char>(text[pos + 1])) : Advance(first);
-    pos += length;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const unsigned char* const end = p + text.size();
+  while (p + 1 < end) {
+    const unsigned pair = IsLeadByte(p[0]) & IsTrailByte(static_cast<char>(p[1]));
+    width += m_advances[pair ? (p[0] << 8 | p[1]) : p[0]];
+    p += 1 + pair;
   }
+  if (p < end) width += m_advances[*p];
   return width;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "core/base/Progress.h"
 
 class QProgressBar;
@@ -7,7 +9,7 @@ class QProgressBar;
 namespace tabulo::ui {
 
 // The status bar's progress bar `PB1` as long operations see it: shown over
-// the status bar while they run, painted at once on every change.
+// the status bar while they run and painted at once, at most every 100 ms.
 class ProgressBarSink final : public ProgressSink {
  public:
   explicit ProgressBarSink(QProgressBar* bar) : m_bar(bar) {}
@@ -15,7 +17,9 @@ class ProgressBarSink final : public ProgressSink {
   void HideProgress() override;
 
  private:
+  static constexpr qint64 kPaintIntervalMs = 100;
   QProgressBar* m_bar;
+  QElapsedTimer m_sincePaint;
 };
 
 }  // namespace tabulo::ui

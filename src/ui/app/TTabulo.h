@@ -32,6 +32,7 @@ class TTabuloCnf;
 
 namespace tabulo::ui {
 
+class GlyphWidths;
 class GridModel;
 class GridView;
 
@@ -171,6 +172,7 @@ class TTabulo final : public QMainWindow {
   platform::FontChoice m_gridFont;
 
   GridModel* m_model = nullptr;
+  std::unique_ptr<GlyphWidths> m_glyphWidths;  // the advances of the grid's font
   std::unique_ptr<ProgressBarSink> m_progress;
 
   // Controls, named as the program names them.

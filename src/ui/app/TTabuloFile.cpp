@@ -68,7 +68,6 @@ void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
   const bool opened = RunCommand(m_services.prompter, [&] {
     const OpenResult result = LoadCsvDocument(m_document, *file, path, mmLine1Title->isChecked(),
                                               m_services.prompter, m_progress.get());
-    ResetView();
     if (!result.sideFileRead) FitColumnWidths(false);
     SetDocumentFile(path, false);
   });

@@ -19,6 +19,7 @@
 #include "core/base/Errors.h"
 #include "core/document/DocumentOperations.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/GlyphWidths.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"

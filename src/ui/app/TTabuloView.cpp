@@ -28,6 +28,11 @@ void TTabulo::SetGridFont(const QFont& font) {
   SGCSV->setFont(font);
   SGCSV->horizontalHeader()->setFont(font);
   SGCSV->verticalHeader()->setFont(font);
+  // Measured now rather than at the first fitting of widths, which then
+  // stays quick even for the first file opened.
+  if (!m_glyphWidths || m_glyphWidths->Font() != SGCSV->font()) {
+    m_glyphWidths = std::make_unique<GlyphWidths>(SGCSV->font());
+  }
 }
 
 void TTabulo::ResetView() {
@@ -56,8 +61,7 @@ void TTabulo::FitColumnWidths(bool selectedOnly) {
   layout.clientWidth = SGCSV->viewport()->width() + SGCSV->verticalHeader()->width();
   layout.gridLineWidth = 1;
   BusyCursor busy;
-  tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), GlyphWidths(SGCSV->font()), layout,
-                          m_progress.get());
+  tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), *m_glyphWidths, layout, m_progress.get());
   ApplyColumnWidths();
 }
 

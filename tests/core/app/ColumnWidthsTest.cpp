@@ -11,6 +11,7 @@ namespace {
 class ByteMeasure final : public TextMeasure {
  public:
   int Width(std::string_view text) const override { return static_cast<int>(text.size()) * 10; }
+  int MaxWidthPerByte() const override { return 10; }
 };
 
 TEST(FitColumnWidths, TakesTheWidestTextPlusMargins) {

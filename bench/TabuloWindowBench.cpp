@@ -1,0 +1,104 @@
+// Measures opening the corpus in the main window, offscreen: reading, the
+// side-file check, renumbering, fitting every column's width and the first
+// paint; then jumping to the last row, scrolling and selecting a whole column.
+//   QT_QPA_PLATFORM=offscreen tabulo-window-bench CORPUS
+
+#include <QAction>
+#include <QApplication>
+#include <QPixmap>
+#include <QScrollBar>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/base/FileIo.h"
+#include "core/document/CsvReader.h"
+#include "platform/ScriptedServices.h"
+#include "ui/app/GridView.h"
+#include "ui/app/TTabulo.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
+template <typename Work>
+double Seconds(Work work) {
+  const auto start = Clock::now();
+  work();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: tabulo-window-bench CORPUS\n");
+    return 2;
+  }
+  // Opening a file makes its folder the current one, so the path must not be relative.
+  const std::filesystem::path corpus = std::filesystem::absolute(argv[1]);
+  const auto config = std::filesystem::temp_directory_path() / "tabulo-window-bench";
+  std::filesystem::create_directories(config);
+
+  tabulo::platform::ScriptedPlatform platform;
+  tabulo::ui::WindowFiles files{config / "Tabulo.Ctl", config / "Csv.his", config / "Fixed.his", config};
+  tabulo::ui::TTabulo window(platform.AsServices(), files);
+  window.resize(1200, 800);
+  window.show();
+  QApplication::processEvents();
+
+  // The core alone, for comparison.
+  double core = 1e30;
+  for (int i = 0; i < 3; ++i) {
+    tabulo::TableDocument grid;
+    core = std::min(core, Seconds([&] { tabulo::LoadTextIntoGrid(corpus, grid, true, platform.prompter, nullptr); }));
+  }
+
+  const long before = ResidentKiB();
+  double open = 1e30;
+  for (int i = 0; i < 3; ++i) {
+    platform.prompter.Then(tabulo::platform::Answer::No);  // the title question
+    open = std::min(open, Seconds([&] {
+                      window.OpenCsvFile(corpus);
+                      (void)window.grab();  // the first paint
+                    }));
+  }
+  const long opened = ResidentKiB();
+  std::printf("LoadTextIntoGrid alone      %7.3f s\n", core);
+  std::printf("open in the window          %7.3f s  (%.2f x the core)\n", open, open / core);
+
+  auto* view = window.View();
+  const double last = Seconds([&] {
+    window.findChild<QAction*>("mmJumpLastRow")->trigger();
+    (void)window.grab();
+  });
+  const double scroll = Seconds([&] {
+    for (int i = 0; i < 50; ++i) {
+      view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() - 20000);
+      view->viewport()->repaint();
+    }
+  });
+  const double column = Seconds([&] {
+    window.findChild<QAction*>("mmColSelect")->trigger();
+    (void)window.grab();
+  });
+  std::printf("jump to the last row        %7.3f s\n", last);
+  std::printf("50 scroll steps and paints  %7.3f s\n", scroll);
+  std::printf("select a whole column       %7.3f s\n", column);
+  std::printf("resident memory with the file open: %.1f MB above the empty window\n", (opened - before) / 1024.0);
+  std::filesystem::remove_all(config);
+  return 0;
+}
