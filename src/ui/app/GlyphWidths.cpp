@@ -54,8 +54,8 @@ GlyphWidths::GlyphWidths(const QFont& font) : m_font(font), m_advances(0x10000, 
     m_advances[codes[i]] = *found;
   }
   for (const unsigned code : codes) {
-    const int bytes = code > 0xFF ? 2 : 1;
-    m_maxPerByte = std::max(m_maxPerByte, (m_advances[code] + bytes - 1) / bytes);
+    const int length = code > 0xFF ? 2 : 1;
+    m_maxPerByte = std::max(m_maxPerByte, (m_advances[code] + length - 1) / length);
   }
 }
 
