@@ -8,11 +8,14 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include "ui/app/GridView.h"
 
 #include "core/app/FileHistory.h"
 #include "core/app/TabuloCnf.h"
@@ -294,6 +297,73 @@ class MainWindowTest final : public QObject {
     const QHeaderView* header = f.window->View()->horizontalHeader();
     QVERIFY(header->sectionSize(1) > header->sectionSize(0));
     QVERIFY(header->sectionSize(0) < 80);
+  }
+
+  void commandLineJoinsArgumentsUntilTheyNameAFile() {
+    Fixture f;
+    const auto path = f.Write("my data.csv", "a,b\r\n");
+    const std::string folder = f.dir.Path().string();
+    f.window->SetCommandLine({folder + "/my", "data.csv", "ignored"});
+    f.platform.prompter.Then(Answer::No);
+    f.window->hide();
+    f.window->show();  // the first showing opens the start file
+    QTRY_COMPARE(f.window->DocumentFile(), path);
+
+    Fixture g;
+    g.window->SetCommandLine({folder + "/nothing", "here"});
+    QTest::qWait(20);
+    QCOMPARE(g.window->windowTitle(), QString("Tabulo - NewFile.csv"));
+    QVERIFY(g.platform.prompter.Asked().empty());
+  }
+
+  void newFileOpensAnotherWindowWhenTheOptionIsOn() {
+    Fixture f;
+    f.Action("mmNewFile")->trigger();
+    QCOMPARE(f.platform.processes.started.size(), std::size_t{1});
+    QVERIFY(f.platform.processes.started[0].empty());
+    f.Action("mmNewWindow")->setChecked(false);
+    f.window->Grid().SetCell(1, 1, "gone");
+    f.Action("mmNewFile")->trigger();
+    QCOMPARE(f.platform.processes.started.size(), std::size_t{1});
+    QCOMPARE(f.window->Grid().Cell(1, 1), std::string_view(""));
+  }
+
+  void typingInInputModeStoresTheTextAndEnterMovesOn() {
+    Fixture f;
+    f.window->SetInputMode(true);
+    GridView* view = f.window->View();
+    QVERIFY(view->Editing());  // input mode keeps the editor open on the current cell
+    auto* editor = view->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor != nullptr);
+    QTest::keyClicks(editor, "abc");
+    QTest::keyClick(editor, Qt::Key_Return);
+    TableDocument& grid = f.window->Grid();
+    QTRY_COMPARE(grid.Cell(1, 1), std::string_view("abc"));  // the editor hands its text over in the event loop
+    QCOMPARE(grid.Col(), 2);  // moved right, with the editor open again
+    QVERIFY(view->Editing());
+    f.window->SetInputMode(false);
+    QVERIFY(!view->Editing());
+  }
+
+  void draggingARowNumberMovesTheRowInInputMode() {
+    Fixture f;
+    TableDocument& grid = f.window->Grid();
+    grid.SetCell(1, 1, "first");
+    f.window->SetInputMode(true);
+    QHeaderView* numbers = f.window->View()->verticalHeader();
+    const QPoint from(numbers->width() / 2, numbers->sectionViewportPosition(0) + 5);
+    const QPoint to(numbers->width() / 2, numbers->sectionViewportPosition(2) + 5);
+    QTest::mousePress(numbers->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseRelease(numbers->viewport(), Qt::LeftButton, {}, to);
+    QCOMPARE(grid.Cell(1, 3), std::string_view("first"));
+    QCOMPARE(grid.Cell(0, 3), std::string_view("3"));
+  }
+
+  void helpAndAboutCommands() {
+    Fixture f;
+    f.Action("Contents1")->trigger();
+    f.Action("HowtoUseHelp1")->trigger();
+    QCOMPARE(f.platform.help.shown, (std::vector<int>{platform::RecordingHelp::kContents, platform::RecordingHelp::kHowToUse}));
   }
 
   void rowCommandsKeepTheSelectionInStep() {

@@ -24,6 +24,7 @@ class GridView final : public QTableView {
 
   // Opens the cell editor on the current cell (input mode).
   void OpenEditor();
+  bool Editing() const { return state() == EditingState; }
 
  signals:
   // Enter was pressed in edit mode, or pressed to finish an edit.
