@@ -9,7 +9,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-cli
+cmake --build "$root/build/release" --target tabulo-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -25,3 +25,6 @@ for _ in 1 2 3; do
   echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
 done
 rm -f "$data/converted.csv" "$data/converted.cfg"
+
+echo "opening the corpus in the window (offscreen):"
+QT_QPA_PLATFORM=offscreen "$root/build/release/bench/tabulo-window-bench" "$corpus" 2>/dev/null

@@ -3,7 +3,7 @@
 # PNG picture of its window (default: docs/screenshot.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=${1:-$root/docs/screenshot.png}
+out=$(realpath -m "${1:-$root/docs/screenshot.png}")  # absolute: the program changes its current folder
 "$root/scripts/deps.sh"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
 cmake --build "$root/build/release" --target tabulo
