@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -364,6 +365,56 @@ class MainWindowTest final : public QObject {
     f.Action("Contents1")->trigger();
     f.Action("HowtoUseHelp1")->trigger();
     QCOMPARE(f.platform.help.shown, (std::vector<int>{platform::RecordingHelp::kContents, platform::RecordingHelp::kHowToUse}));
+  }
+
+  void saveAsUsesTheChosenOptionsButOverwriteSaveTheDefaults() {
+    Fixture f;
+    f.window->Grid().SetCell(1, 1, "a b");
+    f.window->Grid().SetCell(2, 1, "c");
+    const std::filesystem::path target = f.dir / "out.csv";
+    // In the save dialog: a new file name, the tab format, no attributes.
+    f.platform.fileDialogs.Then({target});
+    QTimer::singleShot(0, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      dialog->findChild<QPushButton*>("btnFileName")->click();
+      dialog->findChild<QRadioButton*>("RGSaveType1")->click();
+      dialog->findChild<QCheckBox*>("CBCTL")->click();
+      dialog->findChild<QPushButton*>("btnOk")->click();
+    });
+    f.window->btnFileSaveAsClick();
+    QCOMPARE(test::ReadFile(target).substr(0, 6), std::string("a b\tc\t"));
+    QVERIFY(!std::filesystem::exists(f.dir / "out.cfg"));
+    QCOMPARE(f.window->windowTitle(), QString("Tabulo - out.csv"));
+    QCOMPARE(f.window->CsvHistory().at(1), target.string());
+    // Overwrite save takes the default options: comma format with a side file.
+    f.window->mmFileSaveClick();
+    QCOMPARE(test::ReadFile(target).substr(0, 8), std::string("\"a b\",c,"));
+    QVERIFY(std::filesystem::exists(f.dir / "out.cfg"));
+
+    // "デフォルト" makes the dialog's choices the defaults.
+    QTimer::singleShot(0, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      dialog->findChild<QRadioButton*>("RGSaveType4")->click();
+      dialog->findChild<QPushButton*>("BitBtn1")->click();
+      dialog->findChild<QPushButton*>("btnOk")->click();
+    });
+    f.window->btnFileSaveAsClick();
+    QCOMPARE(f.window->DefaultSaveOptions().SaveType, 4);
+  }
+
+  void droppedFileOpensHereOrInANewWindow() {
+    Fixture f;
+    const auto path = f.Write("dropped.csv", "a,b\r\n");
+    const auto drop = [&] { f.window->FileDropped(path); };
+    drop();  // the new-window option is on
+    QCOMPARE(f.platform.processes.started.at(0), path);
+    f.Action("mmNewWindow")->setChecked(false);
+    f.platform.prompter.Then(Answer::No);  // do not save the current data first
+    f.platform.prompter.Then(Answer::No);  // the title question
+    drop();
+    QCOMPARE(f.platform.prompter.Asked().at(0).id, MessageId::SaveBeforeOpenQuestion);
+    QCOMPARE(f.window->DocumentFile(), path);
   }
 
   void rowCommandsKeepTheSelectionInStep() {

@@ -81,6 +81,8 @@ class TTabulo final : public QMainWindow {
   void mmFileSaveClick();
   void OpenCsvFile(const std::filesystem::path& path);
   void AskSaveAndOpen(const std::filesystem::path& path);
+  // The first of the files dropped on the window (only the first is used).
+  void FileDropped(const std::filesystem::path& file);
   void mmModeChangeClick();
   void SetInputMode(bool input);
   void SetEnterDirection(EnterDirection direction);

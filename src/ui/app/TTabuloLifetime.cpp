@@ -231,8 +231,11 @@ void TTabulo::dragEnterEvent(QDragEnterEvent* event) {
 void TTabulo::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.isEmpty() || !urls.front().isLocalFile()) return;
-  const std::filesystem::path file = urls.front().toLocalFile().toStdString();
   event->acceptProposedAction();
+  FileDropped(urls.front().toLocalFile().toStdString());
+}
+
+void TTabulo::FileDropped(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return;
   if (mmNewWindow->isChecked()) {
