@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/ResidentMemory.h"
 #include "core/base/FileIo.h"
 #include "core/document/CsvReader.h"
 #include "core/document/CsvWriter.h"
@@ -28,15 +29,6 @@ class YesPrompter final : public tabulo::platform::Prompter {
  public:
   tabulo::platform::Answer Ask(const tabulo::platform::Prompt&) override { return tabulo::platform::Answer::Yes; }
 };
-
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return 0;
-}
 
 template <typename Work>
 double BestSeconds(int repeat, Work work) {

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/ResidentMemory.h"
 #include "core/base/FileIo.h"
 #include "core/document/CsvReader.h"
 #include "platform/ScriptedServices.h"
@@ -23,15 +24,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return 0;
-}
 
 template <typename Work>
 double Seconds(Work work) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -138,6 +139,8 @@ class TTabulo final : public QMainWindow {
   void RebuildHistoryMenu(QMenu* menu, const FileHistory& history, bool fixed);
   void HistoryItemClick(const std::filesystem::path& path, bool fixed);
   void ResetView();
+  void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
+                      bool (*deleteSelected)(TableDocument&, platform::Prompter&));
 
   // Views (TTabuloView.cpp).
   void FitColumnWidths(bool selectedOnly);

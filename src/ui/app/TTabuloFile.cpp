@@ -25,6 +25,19 @@ constexpr std::size_t kHistoryMenuItems = 21;
 
 bool SamePath(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
 
+// The open and append dialogs differ only in their title and in taking several files.
+platform::FileDialogOptions CsvOpenDialog(const char* title, bool multiple, const FileHistory& history,
+                                          const std::filesystem::path& fallbackFolder) {
+  platform::FileDialogOptions options;
+  options.title = title;
+  options.defaultExtension = "csv";
+  options.filter = kCsvFilter;
+  options.initialFolder = history.empty() ? fallbackFolder : std::filesystem::path(history[0]);
+  options.mustExist = true;
+  options.multiple = multiple;
+  return options;
+}
+
 }  // namespace
 
 void TTabulo::btnNewFileClick() {
@@ -43,13 +56,8 @@ void TTabulo::btnNewFileClick() {
 }
 
 void TTabulo::btnFileOpenClick() {
-  platform::FileDialogOptions options;
-  options.title = "CSVファイルのオープン";
-  options.defaultExtension = "csv";
-  options.filter = kCsvFilter;
-  options.initialFolder = m_csvHistory.empty() ? m_files.documentsFolder : std::filesystem::path(m_csvHistory[0]);
-  options.mustExist = true;
-  const auto files = m_services.fileDialogs.Open(options);
+  const auto files = m_services.fileDialogs.Open(
+      CsvOpenDialog("CSVファイルのオープン", false, m_csvHistory, m_files.documentsFolder));
   if (files.empty()) return;
   repaint();
   if (m_narrowed) {
@@ -84,14 +92,8 @@ void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
 }
 
 void TTabulo::mmAppendFileClick() {
-  platform::FileDialogOptions options;
-  options.title = "CSVファイルの追加読込";
-  options.defaultExtension = "csv";
-  options.filter = kCsvFilter;
-  options.initialFolder = m_csvHistory.empty() ? m_files.documentsFolder : std::filesystem::path(m_csvHistory[0]);
-  options.mustExist = true;
-  options.multiple = true;
-  const auto files = m_services.fileDialogs.Open(options);
+  const auto files = m_services.fileDialogs.Open(
+      CsvOpenDialog("CSVファイルの追加読込", true, m_csvHistory, m_files.documentsFolder));
   if (files.empty()) return;
   repaint();
   BusyCursor busy;

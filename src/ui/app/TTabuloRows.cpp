@@ -30,35 +30,30 @@ void TTabulo::btnColAddClick(int tag) {
 }
 
 void TTabulo::btnRowDeleteClick() {
-  SyncDocumentFromView();
-  // The rows to delete are shown selected while the question is asked.
-  TableDocument& grid = m_document.grid;
-  const TGridRect selection = grid.Selection();
-  grid.SetSelection({1, selection.Top, grid.ColCount() - 1, selection.Bottom});
-  SyncViewFromDocument();
-  grid.SetSelection(selection);
-  bool deleted = false;
-  RunCommand(m_services.prompter, [&] {
-    SuspendedUpdates frozen(SGCSV);
-    deleted = DeleteSelectedRows(grid, m_services.prompter);
-  });
-  if (deleted) ResetView();
-  SyncViewFromDocument();
-  UpdateCommandStates();
-  SGCSV->setFocus();
+  const TableDocument& grid = m_document.grid;
+  DeleteSelected([&grid](const TGridRect& r) { return TGridRect{1, r.Top, grid.ColCount() - 1, r.Bottom}; },
+                 DeleteSelectedRows);
 }
 
 void TTabulo::btnColDeleteClick() {
+  const TableDocument& grid = m_document.grid;
+  DeleteSelected([&grid](const TGridRect& r) { return TGridRect{r.Left, 1, r.Right, grid.RowCount() - 1}; },
+                 DeleteSelectedColumns);
+}
+
+void TTabulo::DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
+                             bool (*deleteSelected)(TableDocument&, platform::Prompter&)) {
   SyncDocumentFromView();
+  // What is to go is shown selected while the question is asked.
   TableDocument& grid = m_document.grid;
   const TGridRect selection = grid.Selection();
-  grid.SetSelection({selection.Left, 1, selection.Right, grid.RowCount() - 1});
+  grid.SetSelection(widen(selection));
   SyncViewFromDocument();
   grid.SetSelection(selection);
   bool deleted = false;
   RunCommand(m_services.prompter, [&] {
     SuspendedUpdates frozen(SGCSV);
-    deleted = DeleteSelectedColumns(grid, m_services.prompter);
+    deleted = deleteSelected(grid, m_services.prompter);
   });
   if (deleted) ResetView();
   SyncViewFromDocument();
