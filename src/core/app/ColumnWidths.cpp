@@ -42,6 +42,22 @@ void MeasureRows(const TableDocument& grid, int first, int last, bool formatted,
   }
 }
 
+// Measures the longest text of each column first: the widest text so far
+// then lets the full pass skip every text too short to beat it.
+void SeedWithLongestTexts(const TableDocument& grid, int first, int last, const TextMeasure& measure,
+                          std::vector<int>& widest) {
+  std::vector<std::string_view> longest(widest.size());
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    const PackedRow cells = grid.RowCells(row);
+    for (int col = std::max(first, 1); col <= last; ++col) {
+      const std::string_view text = cells.Cell(static_cast<std::uint32_t>(col - 1));
+      std::string_view& candidate = longest[static_cast<std::size_t>(col - first)];
+      if (text.size() > candidate.size()) candidate = text;
+    }
+  }
+  for (std::size_t i = 0; i < widest.size(); ++i) widest[i] = std::max(widest[i], measure.Width(longest[i]));
+}
+
 }  // namespace
 
 void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, const TextMeasure& measure,
@@ -53,6 +69,7 @@ void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, c
   const auto columns = static_cast<std::size_t>(last - first + 1);
   std::vector<int> widest(columns, 0);
   for (int col = first; col <= last; ++col) widest[static_cast<std::size_t>(col - first)] = measure.Width(grid.Cell(col, 0));
+  if (!formatted) SeedWithLongestTexts(grid, first, last, measure, widest);
 
   // Large tables are measured in two halves at once.
   const int rows = grid.RowCount() - 1;
