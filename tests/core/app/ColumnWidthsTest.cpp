@@ -40,3 +40,27 @@ TEST(FitColumnWidths, TooWideColumnsGetTheVisibleArea) {
 
 }  // namespace
 }  // namespace tabulo
+
+namespace tabulo {
+namespace {
+
+// Proportional: "W" is four times as wide as anything else.
+class ProportionalMeasure final : public TextMeasure {
+ public:
+  int Width(std::string_view text) const override {
+    int width = 0;
+    for (char c : text) width += c == 'W' ? 20 : 5;
+    return width;
+  }
+  int MaxWidthPerByte() const override { return 20; }
+};
+
+TEST(FitColumnWidths, AShortTextOfWideLettersBeatsALongerNarrowOne) {
+  TableDocument grid = test::GridOf({{"iiiiii"}, {"WW"}, {"iii"}});
+  grid.Item(1).Title = "";
+  FitColumnWidths(grid, 1, 1, false, ProportionalMeasure(), FitLayout{0, 1000, 1}, nullptr);
+  EXPECT_EQ(grid.ColWidth(1), 40);
+}
+
+}  // namespace
+}  // namespace tabulo
