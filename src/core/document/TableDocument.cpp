@@ -168,6 +168,18 @@ void TableDocument::SetRowCells(int row, const FieldList& fields, std::size_t fi
   slot.chunk = block.chunk;
 }
 
+void TableDocument::ReplaceRowCells(int row, int firstCol, std::span<const std::string_view> values) {
+  RequireIndex(row >= 1 && row < RowCount() && firstCol >= 1, "row index");
+  RowSlot& slot = m_rows[static_cast<std::size_t>(row)];
+  const PackedRow packed = slot.Cells();
+  const auto first = static_cast<std::size_t>(firstCol - 1);
+  const std::size_t usable = std::min(values.size(), static_cast<std::size_t>(std::max(ColCount() - firstCol, 0)));
+  std::vector<std::string_view> cells(std::max<std::size_t>(packed.Count(), first + usable));
+  for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
+  for (std::size_t i = 0; i < usable; ++i) cells[first + i] = values[i];
+  StoreCells(slot, cells, true);
+}
+
 void TableDocument::ClearRowCells(int row) {
   RequireIndex(row >= 1 && row < RowCount(), "row index");
   ReleaseCells(Slot(row));
@@ -279,6 +291,30 @@ void TableDocument::DeleteColumns(int first, int last) {
   });
   m_columns.erase(m_columns.begin() + first, m_columns.begin() + last + 1);
   ClampCursor();
+}
+
+void TableDocument::ReorderColumns(std::span<const int> order) {
+  const auto count = static_cast<std::size_t>(ColCount());
+  std::vector<bool> seen(count, false);
+  bool valid = order.size() == count && order[0] == 0;
+  for (std::size_t i = 0; valid && i < count; ++i) {
+    valid = order[i] >= 0 && static_cast<std::size_t>(order[i]) < count && !seen[static_cast<std::size_t>(order[i])];
+    if (valid) seen[static_cast<std::size_t>(order[i])] = true;
+  }
+  if (!valid) throw std::invalid_argument("not a column order");
+  std::vector<Column> columns;
+  columns.reserve(count);
+  for (const int from : order) columns.push_back(std::move(m_columns[static_cast<std::size_t>(from)]));
+  m_columns = std::move(columns);
+  std::vector<std::string_view> moved;
+  RebuildRowsFrom(1, [&](std::vector<std::string_view>& cells) {
+    moved.assign(count - 1, std::string_view());
+    for (std::size_t to = 1; to < count; ++to) {
+      const auto from = static_cast<std::size_t>(order[to]);
+      if (from - 1 < cells.size()) moved[to - 1] = cells[from - 1];
+    }
+    cells.swap(moved);
+  });
 }
 
 template <typename Edit>

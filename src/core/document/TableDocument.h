@@ -86,6 +86,10 @@ class TableDocument {
   // count) of `fields`, dropping those beyond the last column; column 0 is
   // not touched. Meant for filling many rows one after another.
   void SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count);
+  // Sets cells firstCol .. firstCol + values.size() - 1 of data row `row` in
+  // one rebuild of the row (values beyond the last column are dropped). Meant
+  // for range operations over many rows.
+  void ReplaceRowCells(int row, int firstCol, std::span<const std::string_view> values);
   // Empties every cell of a data row from column 1 on.
   void ClearRowCells(int row);
   // Empties every cell, titles and row numbers included.
@@ -137,6 +141,11 @@ class TableDocument {
   void MoveColumn(int from, int to);
   void DeleteRows(int first, int last);
   void DeleteColumns(int first, int last);
+  // Puts the columns in a new order in one pass: the column at position i
+  // becomes the one that was at order[i]. `order` must be a permutation of
+  // 0 .. ColCount()-1 with order[0] == 0 (the row-number column stays first);
+  // std::invalid_argument otherwise.
+  void ReorderColumns(std::span<const int> order);
 
  private:
   struct RowLabel {
