@@ -10,6 +10,7 @@ platform::Answer BatchPrompter::Ask(const platform::Prompt& prompt) {
     case platform::Buttons::Ok:
       m_err << prompt.text << '\n';
       return platform::Answer::Ok;
+    case platform::Buttons::OkCancel: return platform::Answer::Ok;
     case platform::Buttons::YesNo:
     case platform::Buttons::YesNoCancel: break;
   }

@@ -13,7 +13,7 @@ enum class Sound { Default, Question, Exclamation, Information, Hand };
 // The look of a box (its icon and title).
 enum class BoxStyle { Confirmation, Information, Warning, Error };
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 
 enum class Answer { Ok, Yes, No, Cancel };
 

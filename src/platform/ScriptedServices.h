@@ -74,6 +74,14 @@ class RecordingProcesses final : public Processes {
   std::vector<std::filesystem::path> started;
 };
 
+// A clipboard in memory.
+class MemoryClipboard final : public Clipboard {
+ public:
+  std::optional<std::u16string> Text() override { return text; }
+  void SetText(const std::u16string& value) override { text = value; }
+  std::optional<std::u16string> text;
+};
+
 // All scripted services together, for a window under test.
 struct ScriptedPlatform {
   ScriptedPrompter prompter;
@@ -82,8 +90,9 @@ struct ScriptedPlatform {
   ScriptedFontDialog fontDialog;
   RecordingHelp help;
   RecordingProcesses processes;
+  MemoryClipboard clipboard;
 
-  Services AsServices() { return Services{prompter, fileDialogs, inputBox, fontDialog, help, processes}; }
+  Services AsServices() { return Services{prompter, fileDialogs, inputBox, fontDialog, help, processes, clipboard}; }
 };
 
 }  // namespace tabulo::platform

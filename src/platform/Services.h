@@ -72,6 +72,15 @@ class Processes {
   virtual void StartNewInstance(const std::filesystem::path& file) = 0;
 };
 
+// The system clipboard's plain text.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // nullopt when the clipboard holds no text.
+  virtual std::optional<std::u16string> Text() = 0;
+  virtual void SetText(const std::u16string& text) = 0;
+};
+
 // Everything the windows ask of the desktop, in one place, so that a test can
 // answer all of it by script.
 struct Services {
@@ -81,6 +90,7 @@ struct Services {
   FontDialog& fontDialog;
   Help& help;
   Processes& processes;
+  Clipboard& clipboard;
 };
 
 }  // namespace tabulo::platform

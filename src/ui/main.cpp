@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFontDialog.h"
 #include "platform/qt/QtHelp.h"
@@ -27,7 +28,8 @@ int main(int argc, char** argv) {
   tabulo::platform::QtFontDialog fontDialog;
   tabulo::platform::QtHelp help;
   tabulo::platform::QtProcesses processes;
-  const tabulo::platform::Services services{prompter, fileDialogs, inputBox, fontDialog, help, processes};
+  tabulo::platform::QtClipboard clipboard;
+  const tabulo::platform::Services services{prompter, fileDialogs, inputBox, fontDialog, help, processes, clipboard};
 
   tabulo::ui::TTabulo window(services, tabulo::ui::DefaultWindowFiles());
   prompter.SetParent(&window);

@@ -48,6 +48,12 @@ Answer QtPrompter::Ask(const Prompt& prompt) {
       box.setDefaultButton(ok);
       box.setEscapeButton(ok);
       break;
+    case Buttons::OkCancel:
+      ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+      cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+      box.setDefaultButton(ok);
+      box.setEscapeButton(cancel);
+      break;
     case Buttons::YesNoCancel:
       yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
       no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -64,7 +70,9 @@ Answer QtPrompter::Ask(const Prompt& prompt) {
   }
   box.exec();
   const auto* clicked = box.clickedButton();
-  if (clicked == nullptr) return prompt.buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+  if (clicked == nullptr) {
+    return prompt.buttons == Buttons::YesNoCancel || prompt.buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+  }
   if (clicked == ok) return Answer::Ok;
   if (clicked == yes) return Answer::Yes;
   if (clicked == no) return Answer::No;
