@@ -38,6 +38,13 @@ std::string_view MessageText(MessageId id) {
     case MessageId::JumpPrompt: return "移動先の行番号を指定して下さい。";
     case MessageId::RowHeightTitle: return "行高の設定";
     case MessageId::RowHeightPrompt: return "新しい高さを入力して下さい。";
+    case MessageId::NotANumber: return "{1} は数値ではありません。";
+    case MessageId::TitleChangeTitle: return "タイトルの変更";
+    case MessageId::TitleChangePrompt: return "新しいタイトルを入力して下さい。";
+    case MessageId::PrintWidthTitle: return "印刷幅の変更";
+    case MessageId::PrintWidthPrompt: return "新しい印刷幅を 0.1(mm)単位で入力して下さい。";
+    case MessageId::DisplayWidthTitle: return "表示幅の変更";
+    case MessageId::DisplayWidthPrompt: return "新しい表示幅を Pixcel単位で入力して下さい。";
     case MessageId::CliUsage:
       return "使い方: tabulo-cli VERB [オプション] FILE...\n"
              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
