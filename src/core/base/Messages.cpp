@@ -45,6 +45,13 @@ std::string_view MessageText(MessageId id) {
     case MessageId::PrintWidthPrompt: return "新しい印刷幅を 0.1(mm)単位で入力して下さい。";
     case MessageId::DisplayWidthTitle: return "表示幅の変更";
     case MessageId::DisplayWidthPrompt: return "新しい表示幅を Pixcel単位で入力して下さい。";
+    case MessageId::PasteExceedsRowsAndColumns:
+      return "クリップボードのデータは、現在の行数と列数を超えています。\n\n行数と列数を拡張して、データを貼り付けますか？";
+    case MessageId::PasteExceedsRows:
+      return "クリップボードのデータは、現在の行数を超えています。\n\n行数を拡張して、データを貼り付けますか？";
+    case MessageId::PasteExceedsColumns:
+      return "クリップボードのデータは、現在の列数を超えています。\n\n列数を拡張して、データを貼り付けますか？";
+    case MessageId::PasteConfirmUpdate: return "選択されている範囲のデータを更新してよろしいですか？";
     case MessageId::CliUsage:
       return "使い方: tabulo-cli VERB [オプション] FILE...\n"
              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"

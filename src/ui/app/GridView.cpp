@@ -23,6 +23,7 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setHighlightSections(false);
   verticalHeader()->setHighlightSections(false);
   verticalHeader()->viewport()->installEventFilter(this);
+  horizontalHeader()->viewport()->installEventFilter(this);
   if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
   SetInputMode(false);
 }
@@ -58,6 +59,20 @@ void GridView::OpenEditor() {
   if (m_inputMode && currentIndex().isValid() && state() != EditingState) edit(currentIndex());
 }
 
+void GridView::SetImeMode(std::uint8_t imeMode, Qt::InputMethodHints hints) {
+  m_imeMode = imeMode;
+  setInputMethodHints(hints);
+  for (QWidget* editor : viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    editor->setInputMethodHints(hints);
+  }
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+  // The right button opens the popup on the selection as it is.
+  if (event->button() == Qt::RightButton) return;
+  QTableView::mousePressEvent(event);
+}
+
 void GridView::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !m_inputMode &&
       event->modifiers() == Qt::NoModifier) {
@@ -78,6 +93,14 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     if (auto* corner = qobject_cast<QAbstractButton*>(watched)) return PaintCorner(corner);
   }
   if (watched == verticalHeader()->viewport() && m_inputMode && HandleRowNumberMouse(event)) return true;
+  if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+      const int section = horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
+      if (section >= 0) emit TitleRightClicked(section + 1);
+      return true;
+    }
+  }
   return QTableView::eventFilter(watched, event);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include <cstdint>
+
 namespace tabulo::ui {
 
 // The table grid `SGCSV`: a view over GridModel with the title row as its
@@ -26,14 +28,22 @@ class GridView final : public QTableView {
   void OpenEditor();
   bool Editing() const { return state() == EditingState; }
 
+  // The input-method mode of the column being entered (1..8) and the hints
+  // that stand for it here; they apply to the view and its editor.
+  void SetImeMode(std::uint8_t imeMode, Qt::InputMethodHints hints);
+  std::uint8_t ImeMode() const noexcept { return m_imeMode; }
+
  signals:
   // Enter was pressed in edit mode, or pressed to finish an edit.
   void EnterPressed();
   // A row number was dragged from one data row to another (1-based).
   void RowDragged(int from, int to);
+  // The right button was pressed on a column's title (1-based column).
+  void TitleRightClicked(int col);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,6 +52,7 @@ class GridView final : public QTableView {
   bool HandleRowNumberMouse(QEvent* event);
 
   bool m_inputMode = false;
+  std::uint8_t m_imeMode = 3;
   int m_dragFrom = -1;  // the model row whose number is being dragged
 };
 

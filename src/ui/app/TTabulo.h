@@ -12,6 +12,7 @@
 #include "core/app/Navigation.h"
 #include "core/document/Document.h"
 #include "core/document/SaveOptions.h"
+#include "core/editing/RangeOps.h"
 #include "platform/Services.h"
 #include "ui/app/ProgressBarSink.h"
 
@@ -21,6 +22,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -102,6 +104,14 @@ class TTabulo final : public QMainWindow {
   void mmColWidthClick();
   void mmRowHeightClick();
   void mmFontClick();
+  void mmCopyClick();
+  void mmCutClick();
+  void mmClearClick();
+  void mmPasteClick(int tag);
+  void btnGPIClick();
+  // The column popup on the title of `col`; `choose` picks an item while it
+  // is open (tests), else the user does.
+  void ShowColumnPopup(int col, const std::function<void(QMenu&)>& choose = {});
   void UpdateCommandStates();
   // Pulls the current cell and selection from the view into the document,
   // and pushes them back after a command changed them.
@@ -141,6 +151,19 @@ class TTabulo final : public QMainWindow {
   void ResetView();
   void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
                       bool (*deleteSelected)(TableDocument&, platform::Prompter&));
+
+  // Range editing and the grid popup (TTabuloEdit.cpp).
+  QLineEdit* FocusedTextBox() const;
+  QLineEdit* OpenCellEditor() const;
+  void CopySelection();
+  void PasteIntoGrid(PasteMode mode, const std::string& text);
+  void ShowGridMenu(const QPoint& at);
+  void CreateGridMenu();
+  void UpdateGridMenu();
+
+  // Column attributes (TTabuloColumns.cpp).
+  void CreateColumnPopup();
+  void SGCSVSelectCell();
 
   // Views (TTabuloView.cpp).
   void FitColumnWidths(bool selectedOnly);
@@ -197,6 +220,10 @@ class TTabulo final : public QMainWindow {
   QToolButton* btnNewFile = nullptr;
   QToolButton* btnFileOpen = nullptr;
   QToolButton* btnFileSaveAs = nullptr;
+  QToolButton* BtnCopy = nullptr;
+  QToolButton* BtnCut = nullptr;
+  QToolButton* BtnPaste = nullptr;
+  QToolButton* btnGPI = nullptr;
   QToolButton* BtnEditOff = nullptr;
   QToolButton* BtnEditOn = nullptr;
   QToolButton* btnRowAdd = nullptr;
@@ -216,6 +243,28 @@ class TTabulo final : public QMainWindow {
   QAction* mmFileSave = nullptr;
   QAction* mmClose = nullptr;
   QAction* mmModeChange = nullptr;
+  QAction* mmCopy = nullptr;
+  QAction* mmCut = nullptr;
+  QAction* mmClear = nullptr;
+  QAction* mmPaste = nullptr;
+  QAction* mmPasteAdd = nullptr;
+  QAction* mmPastePre = nullptr;
+  QAction* mmZokusei = nullptr;
+  QMenu* GridMenu = nullptr;
+  QAction* pmCopy = nullptr;
+  QAction* pmCut = nullptr;
+  QAction* pmClear = nullptr;
+  QAction* pmPaste = nullptr;
+  QAction* pmPasteAdd = nullptr;
+  QAction* pmPastePre = nullptr;
+  QAction* pmUndo = nullptr;
+  QAction* pmRowSelect = nullptr;
+  QAction* pmColSelect = nullptr;
+  QAction* pmSelectAll = nullptr;
+  QAction* pmColWidthAll = nullptr;
+  QAction* pmColWidthSelected = nullptr;
+  QMenu* PMCol = nullptr;
+  int m_popupColumn = 1;  // the column the popup was opened on (its tag)
   QAction* mmRowSelect = nullptr;
   QAction* mmColSelect = nullptr;
   QAction* mmSelectAll = nullptr;

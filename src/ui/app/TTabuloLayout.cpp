@@ -78,6 +78,10 @@ void TTabulo::CreateToolBar() {
   BtnEditOn = AddToolButton("BtnEditOn", "入力", "データの入力をします。");
   for (QToolButton* button : {BtnEditOff, BtnEditOn}) button->setCheckable(true);
   BtnEditOff->setChecked(true);
+  BtnCopy = AddToolButton("BtnCopy", "コピー", "クリップボードにデータをコピーします。");
+  BtnCut = AddToolButton("BtnCut", "切取", "クリップボードにデータをコピーしてから、データをクリアします。");
+  BtnPaste = AddToolButton("BtnPaste", "貼付", "クリップボードにあるデータを選択された場所にコピーします。");
+  btnGPI = AddToolButton("btnGPI", "列属性", "列ごとの属性を指定します。");
   btnRowAdd = AddToolButton("btnRowAdd", "行挿入", "行を挿入します。");
   btnColAdd = AddToolButton("btnColAdd", "列挿入", "列を挿入します。");
   btnRowDelete = AddToolButton("btnRowDelete", "行削除", "行を削除します。");
@@ -187,6 +191,8 @@ void TTabulo::CreateLayout() {
   setCentralWidget(central);
   CreateStatusBar();
   CreateMenus();
+  CreateGridMenu();
+  CreateColumnPopup();
   setMinimumSize(620, 440);
   resize(612, 394 + 120);
 }
@@ -197,6 +203,10 @@ void TTabulo::ConnectEvents() {
   connect(btnFileSaveAs, &QToolButton::clicked, this, &TTabulo::btnFileSaveAsClick);
   connect(BtnEditOff, &QToolButton::clicked, this, [this] { SetInputMode(false); });
   connect(BtnEditOn, &QToolButton::clicked, this, [this] { SetInputMode(true); });
+  connect(BtnCopy, &QToolButton::clicked, this, &TTabulo::mmCopyClick);
+  connect(BtnCut, &QToolButton::clicked, this, &TTabulo::mmCutClick);
+  connect(BtnPaste, &QToolButton::clicked, this, [this] { mmPasteClick(0); });
+  connect(btnGPI, &QToolButton::clicked, this, &TTabulo::btnGPIClick);
   connect(btnRowAdd, &QToolButton::clicked, this, [this] { btnRowAddClick(0); });
   connect(btnColAdd, &QToolButton::clicked, this, [this] { btnColAddClick(0); });
   connect(btnRowDelete, &QToolButton::clicked, this, &TTabulo::btnRowDeleteClick);
@@ -217,6 +227,9 @@ void TTabulo::ConnectEvents() {
   });
   connect(SGCSV, &GridView::EnterPressed, this, &TTabulo::MoveByEnter);
   connect(SGCSV, &GridView::RowDragged, this, &TTabulo::SGCSVRowMoved);
+  connect(SGCSV, &GridView::TitleRightClicked, this, [this](int col) { ShowColumnPopup(col); });
+  SGCSV->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(SGCSV, &QWidget::customContextMenuRequested, this, &TTabulo::ShowGridMenu);
   connect(SGCSV->horizontalHeader(), &QHeaderView::sectionResized, this,
           [this](int section, int, int size) { m_document.grid.SetColWidth(section + 1, size); });
   connect(m_model, &GridModel::TextNotStorable, this, [this](const QString& message) {
@@ -224,7 +237,10 @@ void TTabulo::ConnectEvents() {
                              platform::BoxStyle::Warning, platform::Buttons::Ok});
   });
   connect(SGCSV->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TTabulo::SyncDocumentFromView);
-  connect(SGCSV->selectionModel(), &QItemSelectionModel::currentChanged, this, &TTabulo::SyncDocumentFromView);
+  connect(SGCSV->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    SyncDocumentFromView();
+    SGCSVSelectCell();
+  });
 }
 
 }  // namespace tabulo::ui

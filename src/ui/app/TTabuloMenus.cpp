@@ -44,6 +44,13 @@ void TTabulo::CreateMenus() {
   mmEdit->setObjectName("mmEdit");
   mmModeChange = AddAction(mmEdit, "mmModeChange", "モード切り替え(&M)", QKeySequence("Ctrl+M"));
   mmEdit->addSeparator();
+  mmCopy = AddAction(mmEdit, "mmCopy", "コピー(&C)", QKeySequence("Ctrl+C"));
+  mmCut = AddAction(mmEdit, "mmCut", "切り取り(&T)", QKeySequence("Ctrl+X"));
+  mmClear = AddAction(mmEdit, "mmClear", "クリアー(&D)", QKeySequence("Ctrl+Del"));
+  mmPaste = AddAction(mmEdit, "mmPaste", "貼り付け(&P)", QKeySequence("Ctrl+V"));
+  mmPasteAdd = AddAction(mmEdit, "mmPasteAdd", "後ろに貼り付け(&A)", QKeySequence("Ctrl+A"));
+  mmPastePre = AddAction(mmEdit, "mmPastePre", "前に貼り付け(&I)", QKeySequence("Ctrl+P"));
+  mmEdit->addSeparator();
   mmRowSelect = AddAction(mmEdit, "mmRowSelect", "行選択(&G)", QKeySequence("Shift+Space"));
   mmColSelect = AddAction(mmEdit, "mmColSelect", "列選択(&R)", QKeySequence("Ctrl+Space"));
   mmSelectAll = AddAction(mmEdit, "mmSelectAll", "全選択(&S)", QKeySequence("Ctrl+Shift+Space"));
@@ -55,6 +62,8 @@ void TTabulo::CreateMenus() {
   QMenu* mmData = bar->addMenu("データ操作(&D)");
   mmData->setObjectName("mmData");
   mmFind = AddAction(mmData, "mmFind", "検索", QKeySequence("F3"));
+  mmData->addSeparator();
+  mmZokusei = AddAction(mmData, "mmZokusei", "列属性の設定(P)", QKeySequence("F6"));
 
   QMenu* mmGR = bar->addMenu("行・列操作(&G)");
   mmGR->setObjectName("mmGR");
@@ -124,6 +133,13 @@ void TTabulo::CreateMenus() {
   connect(mmFileSave, &QAction::triggered, this, &TTabulo::mmFileSaveClick);
   connect(mmClose, &QAction::triggered, this, &TTabulo::close);
   connect(mmModeChange, &QAction::triggered, this, &TTabulo::mmModeChangeClick);
+  connect(mmCopy, &QAction::triggered, this, &TTabulo::mmCopyClick);
+  connect(mmCut, &QAction::triggered, this, &TTabulo::mmCutClick);
+  connect(mmClear, &QAction::triggered, this, &TTabulo::mmClearClick);
+  connect(mmPaste, &QAction::triggered, this, [this] { mmPasteClick(0); });
+  connect(mmPasteAdd, &QAction::triggered, this, [this] { mmPasteClick(1); });
+  connect(mmPastePre, &QAction::triggered, this, [this] { mmPasteClick(2); });
+  connect(mmZokusei, &QAction::triggered, this, &TTabulo::btnGPIClick);
   connect(mmRowSelect, &QAction::triggered, this, &TTabulo::mmRowSelectClick);
   connect(mmColSelect, &QAction::triggered, this, &TTabulo::mmColSelectClick);
   connect(mmSelectAll, &QAction::triggered, this, &TTabulo::mmSelectAllClick);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "core/document/ColumnAttributes.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
@@ -19,18 +20,6 @@ void SetCaptionColour(QToolButton* button, bool blue) {
   QPalette palette = button->palette();
   palette.setColor(QPalette::ButtonText, blue ? QColor(0, 0, 255) : button->style()->standardPalette().color(QPalette::ButtonText));
   button->setPalette(palette);
-}
-
-QString TypeName(ColumnType type) {
-  switch (type) {
-    case ColumnType::Integer: return "整数";
-    case ColumnType::Numeric: return "数値";
-    case ColumnType::Date: return "日付型";
-    case ColumnType::Time: return "時間型";
-    case ColumnType::Currency: return "通貨";
-    case ColumnType::String: break;
-  }
-  return "文字列";
 }
 
 }  // namespace
@@ -52,7 +41,7 @@ void TTabulo::UpdateCommandStates() {
   mmCsvHistorys->menuAction()->setVisible(!m_narrowed && !mmCsvHistorys->isEmpty());
   mmFixedHistorys->menuAction()->setVisible(false);  // shown once fixed-length files can be opened
   mmClose->setEnabled(!m_narrowed);
-  for (QAction* item : {mmRowSelect, mmColSelect, mmSelectAll}) item->setEnabled(!input);
+  for (QAction* item : {mmRowSelect, mmColSelect, mmSelectAll, mmPasteAdd, mmPastePre}) item->setEnabled(!input);
   mmColAdd->setEnabled(!m_narrowed);
   mmColIn->setEnabled(!m_narrowed);
   mmColDel->setEnabled(!m_narrowed && grid.ColCount() > 2);
@@ -78,7 +67,7 @@ void TTabulo::UpdateStatusPanels() {
   if (InputMode()) {
     m_panels[1]->setText("入力");
     m_panels[2]->setText("Data Type");
-    m_panels[3]->setText(TypeName(grid.Item(grid.Col()).Type()));
+    m_panels[3]->setText(QString::fromUtf8(ColumnTypeName(grid.Item(grid.Col()).Type())));
   } else {
     m_panels[1]->setText("編集");
     m_panels[2]->setText("Selection");

@@ -228,12 +228,12 @@ void TGridPrintOption::SetDataType(ColumnType type) {
   ChangeSelected([type](TGPItem& item) { item.DataType = static_cast<std::uint8_t>(type); });
 }
 
-// Sets one alignment of a group (horizontal or vertical) and leaves the other
-// drawing flags, single line and no prefix among them, as they are.
-void TGridPrintOption::SetAlignment(std::uint16_t group, std::uint16_t bit) {
-  ChangeSelected([group, bit](TGPItem& item) {
-    item.DrawFlags = static_cast<std::uint16_t>((item.DrawFlags & ~group) | bit);
-  });
+void TGridPrintOption::SetAlignment(HorizontalAlignment alignment) {
+  ChangeSelected([alignment](TGPItem& item) { SetHorizontalAlignment(item, alignment); });
+}
+
+void TGridPrintOption::SetAlignment(VerticalAlignment alignment) {
+  ChangeSelected([alignment](TGPItem& item) { SetVerticalAlignment(item, alignment); });
 }
 
 void TGridPrintOption::SetImeMode(std::uint8_t mode) {

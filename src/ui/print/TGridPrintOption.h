@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/document/ColumnAttributes.h"
 #include "platform/Services.h"
 #include "ui/print/ColumnEntry.h"
 
@@ -52,7 +53,9 @@ class TGridPrintOption final : public QDialog {
   void SelectLines(const std::vector<bool>& selected, const TGPItem* current);
   void ChangeSelected(const std::function<void(TGPItem&)>& change);
   void SetDataType(ColumnType type);
-  void SetAlignment(std::uint16_t group, std::uint16_t bit);
+  // Only the alignment bits change; single line and no prefix stay.
+  void SetAlignment(HorizontalAlignment alignment);
+  void SetAlignment(VerticalAlignment alignment);
   void SetImeMode(std::uint8_t mode);
   void MoveSelected(void (*moveEntries)(std::vector<ColumnEntry>&, std::vector<bool>&));
 

@@ -11,9 +11,6 @@
 namespace tabulo::ui {
 namespace {
 
-constexpr std::uint16_t kHorizontal = draw_flags::kCenter | draw_flags::kRight;
-constexpr std::uint16_t kVertical = draw_flags::kVCenter | draw_flags::kBottom;
-
 std::string Text(MessageId id) { return std::string(MessageText(id)); }
 
 }  // namespace
@@ -64,12 +61,12 @@ void TGridPrintOption::btnWidthClick() {
   });
 }
 
-void TGridPrintOption::btnLeftClick() { SetAlignment(kHorizontal, 0); }
-void TGridPrintOption::btnCenterClick() { SetAlignment(kHorizontal, draw_flags::kCenter); }
-void TGridPrintOption::btnRightClick() { SetAlignment(kHorizontal, draw_flags::kRight); }
-void TGridPrintOption::btnTopClick() { SetAlignment(kVertical, 0); }
-void TGridPrintOption::btnVCenterClick() { SetAlignment(kVertical, draw_flags::kVCenter); }
-void TGridPrintOption::btnBottomClick() { SetAlignment(kVertical, draw_flags::kBottom); }
+void TGridPrintOption::btnLeftClick() { SetAlignment(HorizontalAlignment::Left); }
+void TGridPrintOption::btnCenterClick() { SetAlignment(HorizontalAlignment::Center); }
+void TGridPrintOption::btnRightClick() { SetAlignment(HorizontalAlignment::Right); }
+void TGridPrintOption::btnTopClick() { SetAlignment(VerticalAlignment::Top); }
+void TGridPrintOption::btnVCenterClick() { SetAlignment(VerticalAlignment::Center); }
+void TGridPrintOption::btnBottomClick() { SetAlignment(VerticalAlignment::Bottom); }
 
 void TGridPrintOption::btnDontCareClick() { SetImeMode(3); }
 void TGridPrintOption::btnOnClick() { SetImeMode(2); }
