@@ -123,6 +123,7 @@ void TTabulo::btnGPIClick() {
   std::vector<int> order;
   {
     TGridPrintOption dialog(this, m_services, AttributeDialogMode::Screen, std::move(entries));
+    if (m_narrowed) dialog.HideMoveButtons();  // an extraction's columns keep their source's order
     dialog.exec();
     for (const ColumnEntry& entry : dialog.Entries()) order.push_back(entry.column);
   }
