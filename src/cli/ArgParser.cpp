@@ -26,7 +26,7 @@ std::vector<std::string> YesNo() { return {"yes", "no"}; }
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<CliOption>& options) {
   ParsedArgs parsed;
-  for (const CliOption& option : options) parsed.values[option.name] = option.defaultValue;
+  for (const CliOption& option : options) parsed.values[option.name] = option.flag ? "no" : option.defaultValue;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -52,6 +52,11 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Cli
     }
     const CliOption* option = FindOption(options, name);
     if (option == nullptr) throw UsageError(FormatMessage(MessageId::CliUnknownOption, {name}));
+    if (option->flag) {
+      if (hasValue) throw UsageError(FormatMessage(MessageId::CliUnknownOption, {arg}));
+      parsed.values[option->name] = "yes";
+      continue;
+    }
     if (!hasValue) {
       if (i + 1 >= args.size()) throw UsageError(FormatMessage(MessageId::CliMissingValue, {name}));
       value = args[++i];

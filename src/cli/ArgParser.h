@@ -13,13 +13,15 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// One option a verb accepts. Every option takes a value ("--format tab" or
-// "--format=tab"); `choices`, when given, lists the values allowed.
+// One option a verb accepts. An option takes a value ("--format tab" or
+// "--format=tab"), unless it is a flag, whose value is "yes" when given and
+// "no" otherwise; `choices`, when given, lists the values allowed.
 struct CliOption {
   std::string name;       // "--format"
   std::string shortName;  // "-o", or empty
   std::vector<std::string> choices;
   std::string defaultValue;
+  bool flag = false;
 };
 
 struct ParsedArgs {

@@ -1,65 +1,21 @@
-#include <algorithm>
-#include <ostream>
-
 #include "cli/BatchOpen.h"
+#include "cli/BatchSave.h"
 #include "cli/Verbs.h"
-#include "core/base/FileIo.h"
-#include "core/document/CsvWriter.h"
-#include "core/document/DocumentWriter.h"
 
 namespace tabulo::cli {
-namespace {
-
-const std::vector<std::string>& FormatNames() {
-  static const std::vector<std::string> names{"comma", "tab", "k3", "quoted", "plain"};
-  return names;
-}
-
-// Standard output as a sink for the text's bytes.
-class StreamSink final : public ByteSink {
- public:
-  explicit StreamSink(std::ostream& out) : m_out(out) {}
-  void Write(std::string_view bytes) override { m_out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
-
- private:
-  std::ostream& m_out;
-};
-
-}  // namespace
 
 std::vector<CliOption> ConvertOptions() {
-  std::vector<CliOption> options{{"--output", "-o", {}, ""},
-                                  {"--format", "", FormatNames(), "comma"},
-                                  {"--attributes", "", YesNo(), "yes"},
-                                  {"--title", "", YesNo(), "no"},
-                                  {"--row-numbers", "", YesNo(), "no"}};
+  std::vector<CliOption> options = SaveOptionsSpec();
   for (CliOption& option : OpenOptions()) options.push_back(std::move(option));
   return options;
 }
 
 int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   if (args.files.size() != 1) throw UsageError(FormatMessage(MessageId::CliWrongFileCount, {"1"}));
-  const std::string& output = args.Value("--output");
-  if (output.empty()) throw UsageError(std::string(MessageText(MessageId::CliMissingOutput)));
-
+  RequireOutput(args);
   Document document;
   OpenInput(document, args.files[0], args, err);
-
-  const auto& names = FormatNames();
-  SaveOptions options;
-  options.SaveType = static_cast<std::int32_t>(
-      std::find(names.begin(), names.end(), args.Value("--format")) - names.begin());
-  options.SaveAttributes = args.Yes("--attributes");
-  options.WithTitle = args.Yes("--title");
-  options.WithRowNumbers = args.Yes("--row-numbers");
-
-  if (output == "-") {
-    StreamSink sink(out);
-    WriteDelimitedText(document.grid, options.Format(), options.WithTitle, options.WithRowNumbers, sink, nullptr);
-    out.flush();
-  } else {
-    WriteDocument(document, output, options, nullptr);
-  }
+  SaveOutput(document, args, out);
   return 0;
 }
 

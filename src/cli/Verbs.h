@@ -25,4 +25,7 @@ int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> ShowOptions();
 int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+std::vector<CliOption> AggregateOptions();
+int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tabulo::cli

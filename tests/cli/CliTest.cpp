@@ -1,4 +1,4 @@
-#include "cli/Cli.h"
+#include "cli/CliRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -10,33 +10,23 @@
 namespace tabulo::cli {
 namespace {
 
-using test::ReadFile;
-using test::Sjis;
-using test::WriteFile;
+using tabulo::test::ReadFile;
+using tabulo::test::Sjis;
+using tabulo::test::WriteFile;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using test::ToolRun;
+const auto Cli = test::RunTool;
 
 TEST(CliConvert, SavesWithASideFileAndShowsItBack) {
-  test::TempDir dir;
+  tabulo::test::TempDir dir;
   WriteFile(dir / "in.csv", Sjis("品名,価格\nペン,\"1,200\"\n"));
-  const CliRun run = Cli({"convert", (dir / "in.csv").string(), "-o", (dir / "out.csv").string(),
+  const ToolRun run = Cli({"convert", (dir / "in.csv").string(), "-o", (dir / "out.csv").string(),
                        "--first-line-titles", "yes"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadFile(dir / "out.csv"), Sjis("ペン,\"1,200\"\r\n"));
   EXPECT_TRUE(FileExists(dir / "out.cfg"));
 
-  const CliRun show = Cli({"show", (dir / "out.csv").string()});
+  const ToolRun show = Cli({"show", (dir / "out.csv").string()});
   ASSERT_EQ(show.status, 0) << show.err;
   EXPECT_NE(show.out.find("{\"delimiter\": \"comma\""), std::string::npos);
   EXPECT_NE(show.out.find("{\"Title\": \"価格\", \"DataType\": 0, \"Shown\": 1, \"ColumnIndex\": 2, "
@@ -50,9 +40,9 @@ TEST(CliConvert, SavesWithASideFileAndShowsItBack) {
 }
 
 TEST(CliConvert, WritesToStandardOutputWithoutSideFile) {
-  test::TempDir dir;
+  tabulo::test::TempDir dir;
   WriteFile(dir / "in.csv", "a,b c\n");
-  const CliRun run = Cli({"convert", "--format=quoted", "--title", "yes", "--row-numbers", "yes",
+  const ToolRun run = Cli({"convert", "--format=quoted", "--title", "yes", "--row-numbers", "yes",
                        (dir / "in.csv").string(), "-o", "-"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "\"" + Sjis("行番") + "\",\"" + Sjis("列   1") + "\",\"" + Sjis("列   2") +
@@ -62,7 +52,7 @@ TEST(CliConvert, WritesToStandardOutputWithoutSideFile) {
 }
 
 TEST(CliConvert, OutputMayBeTheInput) {
-  test::TempDir dir;
+  tabulo::test::TempDir dir;
   WriteFile(dir / "data.txt", "x y\n");
   const std::string path = (dir / "data.txt").string();
   ASSERT_EQ(Cli({"convert", path, "-o", path, "--format", "tab", "--attributes", "no"}).status, 0);
@@ -73,9 +63,9 @@ TEST(CliConvert, OutputMayBeTheInput) {
 }
 
 TEST(CliConvert, ShowsUndecodableBytesAsReplacementCharacters) {
-  test::TempDir dir;
+  tabulo::test::TempDir dir;
   WriteFile(dir / "in.csv", "\x80,\"a\tb\"\n");
-  const CliRun run = Cli({"show", (dir / "in.csv").string()});
+  const ToolRun run = Cli({"show", (dir / "in.csv").string()});
   ASSERT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("[\"1\", \"\uFFFD,\\\"a\", \"b\\\"\"]"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\"delimiter\": \"tab\""), std::string::npos);
@@ -89,19 +79,19 @@ TEST(CliErrors, UsageMistakesExitWithTwo) {
   EXPECT_EQ(Cli({"convert", "a.csv", "-o", "b", "--format", "xml"}).status, 2);
   EXPECT_EQ(Cli({"convert", "a.csv", "b.csv", "-o", "c"}).status, 2);
   EXPECT_EQ(Cli({"show", "--bogus", "x", "a.csv"}).status, 2);
-  const CliRun help = Cli({"convert", "--help"});
+  const ToolRun help = Cli({"convert", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--format comma|tab|k3|quoted|plain"), std::string::npos);
 }
 
 TEST(CliErrors, FailuresExitWithOneAndSayWhy) {
-  test::TempDir dir;
-  const CliRun missing = Cli({"show", (dir / "missing.csv").string()});
+  tabulo::test::TempDir dir;
+  const ToolRun missing = Cli({"show", (dir / "missing.csv").string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("missing.csv"), std::string::npos);
 
   WriteFile(dir / "in.csv", "a,b\n");
-  const CliRun blocked = Cli({"convert", (dir / "in.csv").string(), "-o", dir.Path().string()});
+  const ToolRun blocked = Cli({"convert", (dir / "in.csv").string(), "-o", dir.Path().string()});
   EXPECT_EQ(blocked.status, 1);
   EXPECT_NE(blocked.err.find("同じ名前のフォルダがあります。"), std::string::npos) << blocked.err;
 }

@@ -56,6 +56,7 @@ std::string_view MessageText(MessageId id) {
       return "使い方: tabulo-cli VERB [オプション] FILE...\n"
              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
              "  show IN             開いた内容を JSON で表示します。\n"
+             "  aggregate IN -o OUT 列を横または縦に集計して保存します。\n"
              "各 VERB の詳細は tabulo-cli VERB --help で表示します。";
     case MessageId::CliUnknownVerb: return "不明なコマンドです： {1}";
     case MessageId::CliUnknownOption: return "不明なオプションです： {1}";
@@ -81,6 +82,20 @@ std::string_view MessageText(MessageId id) {
              "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
     case MessageId::DateNotValid: return "{1} は正しい日付ではありません。";
     case MessageId::DateHasNoEra: return "{1} は和暦で表せない日付です。";
+    case MessageId::CalcFailed: return "計算に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n";
+    case MessageId::AggregateFailed: return "集計に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n";
+    case MessageId::NoColumnsChosen: return "集計する項目が指定されていません。";
+    case MessageId::CliUnknownColumn: return "列 {1} がありません。";
+    case MessageId::CliBadRows: return "行の範囲 {1} は使えません。all か 開始-終了 (例: 2-10) で指定して下さい。";
+    case MessageId::CliAggregateHelp:
+      return "使い方: tabulo-cli aggregate IN -o OUT 横集計 | 縦集計 [オプション]\n"
+             "横集計: --across 列,列,... --stat Sum|Mean|Max|Min|Variance|StdDev --mode string|numeric|date|time\n"
+             "        (--target 列 | --new-column) [--rows all|開始-終了]\n"
+             "  各行の指定した列を集計して、結果の列に書きます。\n"
+             "縦集計: --down 列,列,... --stats 名前,名前,... --mode numeric|date|time --label 列\n"
+             "  指定した列を縦に集計して、集計行を追加します。\n"
+             "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
+             "保存のオプションは convert と同じです。集計に失敗したデータの数は標準エラーに書きます。";
   }
   return {};
 }

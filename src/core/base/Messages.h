@@ -59,6 +59,12 @@ enum class MessageId {
   CliShowHelp,
   DateNotValid,
   DateHasNoEra,
+  CalcFailed,
+  AggregateFailed,
+  NoColumnsChosen,
+  CliUnknownColumn,
+  CliBadRows,
+  CliAggregateHelp,
 };
 
 std::string_view MessageText(MessageId id);

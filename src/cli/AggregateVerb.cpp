@@ -1,0 +1,110 @@
+#include <algorithm>
+#include <array>
+#include <ostream>
+
+#include "cli/BatchOpen.h"
+#include "cli/BatchSave.h"
+#include "cli/ColumnArgument.h"
+#include "cli/Verbs.h"
+#include "core/calc/Aggregation.h"
+
+namespace tabulo::cli {
+namespace {
+
+const std::vector<std::string>& StatisticNames() {
+  static const std::vector<std::string> names{"Sum", "Mean", "Max", "Min", "Variance", "StdDev"};
+  return names;
+}
+
+const std::vector<std::string>& ModeNames() {
+  static const std::vector<std::string> names{"string", "numeric", "date", "time"};
+  return names;
+}
+
+Statistic StatisticNamed(const std::string& name) {
+  const auto& names = StatisticNames();
+  const auto found = std::find(names.begin(), names.end(), name);
+  if (found == names.end()) {
+    throw UsageError(FormatMessage(MessageId::CliBadValue, {"--stats", name, "Sum, Mean, Max, Min, Variance, StdDev"}));
+  }
+  return static_cast<Statistic>(found - names.begin());
+}
+
+AggregateMode ModeNamed(const std::string& name) {
+  const auto& names = ModeNames();
+  return static_cast<AggregateMode>(std::find(names.begin(), names.end(), name) - names.begin());
+}
+
+// "all" or FIRST-LAST in grid indexes, within the data rows.
+RowRange RowsNamed(const TableDocument& grid, const std::string& text) {
+  const int last = grid.RowCount() - 1;
+  if (text == "all") return {1, last};
+  const std::size_t dash = text.find('-');
+  try {
+    if (dash != std::string::npos) {
+      std::size_t used = 0;
+      const int first = std::stoi(text.substr(0, dash), &used);
+      const int end = std::stoi(text.substr(dash + 1));
+      if (used == dash && first >= 1 && first <= end && end <= last) return {first, end};
+    }
+  } catch (const std::exception&) {
+  }
+  throw UsageError(FormatMessage(MessageId::CliBadRows, {text}));
+}
+
+void ReportFailures(int failures, std::ostream& err) {
+  if (failures > 0) err << FormatMessage(MessageId::AggregateFailed, {std::to_string(failures)});
+}
+
+}  // namespace
+
+std::vector<CliOption> AggregateOptions() {
+  std::vector<CliOption> options = SaveOptionsSpec();
+  for (CliOption& option : OpenOptions()) options.push_back(std::move(option));
+  options.push_back({"--across", "", {}, ""});
+  options.push_back({"--down", "", {}, ""});
+  options.push_back({"--stat", "", StatisticNames(), "Mean"});
+  options.push_back({"--stats", "", {}, "Mean"});
+  options.push_back({"--mode", "", ModeNames(), "numeric"});
+  options.push_back({"--target", "", {}, ""});
+  options.push_back({"--new-column", "", {}, "", true});
+  options.push_back({"--rows", "", {}, "all"});
+  options.push_back({"--label", "", {}, "1"});
+  return options;
+}
+
+int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+  if (args.files.size() != 1) throw UsageError(FormatMessage(MessageId::CliWrongFileCount, {"1"}));
+  RequireOutput(args);
+  const bool across = !args.Value("--across").empty();
+  if (across == !args.Value("--down").empty()) throw UsageError(std::string(MessageText(MessageId::NoColumnsChosen)));
+  const bool newColumn = args.Yes("--new-column");
+  if (across && newColumn == !args.Value("--target").empty()) {
+    throw UsageError(FormatMessage(MessageId::CliMissingValue, {"--target / --new-column"}));
+  }
+  Document document;
+  OpenInput(document, args.files[0], args, err);
+  TableDocument& grid = document.grid;
+  const AggregateMode mode = ModeNamed(args.Value("--mode"));
+  int failures = 0;
+  if (across) {
+    const std::vector<int> columns = ResolveColumns(grid, args.Value("--across"));
+    const Statistic statistic = StatisticNamed(args.Value("--stat"));
+    const RowRange rows = RowsNamed(grid, args.Value("--rows"));
+    const int target = newColumn ? AppendResultColumn(grid, StatisticCaption(statistic), ResultColumnType(mode))
+                                 : ResolveColumn(grid, args.Value("--target"));
+    failures = AggregateAcross(grid, columns, statistic, mode, target, rows, nullptr);
+  } else {
+    const std::vector<int> columns = ResolveColumns(grid, args.Value("--down"));
+    std::array<bool, kStatisticCount> statistics{};
+    for (const std::string& name : SplitList(args.Value("--stats"))) {
+      statistics[static_cast<std::size_t>(StatisticNamed(name))] = true;
+    }
+    failures = AggregateDown(grid, columns, statistics, mode, ResolveColumn(grid, args.Value("--label")), nullptr).failures;
+  }
+  SaveOutput(document, args, out);
+  ReportFailures(failures, err);
+  return 0;
+}
+
+}  // namespace tabulo::cli

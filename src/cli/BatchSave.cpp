@@ -1,0 +1,61 @@
+#include "cli/BatchSave.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "core/base/FileIo.h"
+#include "core/base/Messages.h"
+#include "core/document/CsvWriter.h"
+#include "core/document/DocumentWriter.h"
+
+namespace tabulo::cli {
+namespace {
+
+const std::vector<std::string>& FormatNames() {
+  static const std::vector<std::string> names{"comma", "tab", "k3", "quoted", "plain"};
+  return names;
+}
+
+// Standard output as a sink for the text's bytes.
+class StreamSink final : public ByteSink {
+ public:
+  explicit StreamSink(std::ostream& out) : m_out(out) {}
+  void Write(std::string_view bytes) override { m_out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
+
+ private:
+  std::ostream& m_out;
+};
+
+}  // namespace
+
+std::vector<CliOption> SaveOptionsSpec() {
+  return {{"--output", "-o", {}, ""},
+          {"--format", "", FormatNames(), "comma"},
+          {"--attributes", "", YesNo(), "yes"},
+          {"--title", "", YesNo(), "no"},
+          {"--row-numbers", "", YesNo(), "no"}};
+}
+
+void RequireOutput(const ParsedArgs& args) {
+  if (args.Value("--output").empty()) throw UsageError(std::string(MessageText(MessageId::CliMissingOutput)));
+}
+
+void SaveOutput(Document& document, const ParsedArgs& args, std::ostream& out) {
+  const auto& names = FormatNames();
+  SaveOptions options;
+  options.SaveType = static_cast<std::int32_t>(
+      std::find(names.begin(), names.end(), args.Value("--format")) - names.begin());
+  options.SaveAttributes = args.Yes("--attributes");
+  options.WithTitle = args.Yes("--title");
+  options.WithRowNumbers = args.Yes("--row-numbers");
+  const std::string& output = args.Value("--output");
+  if (output == "-") {
+    StreamSink sink(out);
+    WriteDelimitedText(document.grid, options.Format(), options.WithTitle, options.WithRowNumbers, sink, nullptr);
+    out.flush();
+  } else {
+    WriteDocument(document, output, options, nullptr);
+  }
+}
+
+}  // namespace tabulo::cli

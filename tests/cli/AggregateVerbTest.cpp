@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "cli/CliRunner.h"
+#include "support/TestFiles.h"
+
+namespace tabulo::cli {
+namespace {
+
+using tabulo::test::Sjis;
+using tabulo::test::WriteFile;
+
+using test::RunTool;
+using test::ToolRun;
+
+TEST(CliAggregate, AcrossIntoANewColumnReportsFailures) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "in.csv", Sjis("名前,国語,数学\r\n山田,80,90\r\n田中,70,\r\n"));
+  const ToolRun run = RunTool({"aggregate", (dir / "in.csv").string(), "-o", "-", "--first-line-titles", "yes",
+                          "--across", "国語,3", "--stat", "Mean", "--new-column", "--title", "yes",
+                          "--attributes", "no"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, Sjis("名前,国語,数学,平均\r\n山田,80,90,85\r\n田中,70,,70\r\n"));
+  EXPECT_NE(run.err.find("エラーデータ数： 1"), std::string::npos) << run.err;
+}
+
+TEST(CliAggregate, AcrossIntoAColumnOverSomeRows) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "in.csv", "1,2,x\r\n3,4,y\r\n");
+  const ToolRun run = RunTool({"aggregate", (dir / "in.csv").string(), "-o", "-", "--across", "1,2", "--stat", "Sum",
+                          "--target", "3", "--rows", "2-2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "1,2,x\r\n3,4,7\r\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(CliAggregate, DownAppendsTotalsRows) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "in.csv", "a,1\r\nb,2\r\n");
+  const ToolRun run = RunTool({"aggregate", (dir / "in.csv").string(), "-o", "-", "--down", "2", "--stats", "Sum,Max",
+                          "--label", "1", "--row-numbers", "yes", "--attributes", "no"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "1,a,1\r\n2,b,2\r\n" + Sjis("集計,合計,3\r\n集計,最大値,2\r\n"));
+}
+
+TEST(CliAggregate, UsageMistakes) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "in.csv", "1,2\r\n");
+  const std::string in = (dir / "in.csv").string();
+  EXPECT_EQ(RunTool({"aggregate", in, "-o", "-", "--across", "1", "--stat", "Sum"}).status, 2);  // no target
+  EXPECT_EQ(RunTool({"aggregate", in, "-o", "-", "--across", "9", "--stat", "Sum", "--new-column"}).status, 2);
+  EXPECT_EQ(RunTool({"aggregate", in, "-o", "-", "--across", "1", "--target", "2", "--rows", "3-1"}).status, 2);
+  EXPECT_EQ(RunTool({"aggregate", in, "-o", "-", "--down", "1", "--stats", "Median"}).status, 2);
+  EXPECT_EQ(RunTool({"aggregate", in, "-o", "-"}).status, 2);
+  EXPECT_EQ(RunTool({"aggregate", in, "-o", "-", "--new-column=yes", "--across", "1"}).status, 2);
+}
+
+}  // namespace
+}  // namespace tabulo::cli
