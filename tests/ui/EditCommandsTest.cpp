@@ -211,6 +211,16 @@ class EditCommandsTest final : public QObject {
     QCOMPARE(f.window->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("列   1"));
   }
 
+  void deletingTotalsRowsLeavesTheOthers() {
+    Fixture f;
+    f.Fill();
+    f.Grid().SetCell(0, 2, kTotalsRowLabel);
+    f.Action("mmDelCalcRow")->trigger();
+    QCOMPARE(f.Grid().RowCount(), 9);
+    QCOMPARE(f.Grid().Cell(1, 2), std::string_view("g"));
+    QCOMPARE(f.window->Model()->rowCount(), 8);
+  }
+
   void enteringACellInInputModeSwitchesTheInputMethod() {
     Fixture f;
     f.Grid().Item(2).ImeMode = 1;  // off

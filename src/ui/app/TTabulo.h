@@ -109,6 +109,7 @@ class TTabulo final : public QMainWindow {
   void mmClearClick();
   void mmPasteClick(int tag);
   void btnGPIClick();
+  void pmDelCalcRowClick();
   // The column popup on the title of `col`; `choose` picks an item while it
   // is open (tests), else the user does.
   void ShowColumnPopup(int col, const std::function<void(QMenu&)>& choose = {});
@@ -250,6 +251,8 @@ class TTabulo final : public QMainWindow {
   QAction* mmPasteAdd = nullptr;
   QAction* mmPastePre = nullptr;
   QAction* mmZokusei = nullptr;
+  QAction* mmDelCalcRow = nullptr;
+  QAction* pmDelCalcRow = nullptr;
   QMenu* GridMenu = nullptr;
   QAction* pmCopy = nullptr;
   QAction* pmCut = nullptr;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "core/calc/Aggregation.h"
 #include "core/editing/RangeOps.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
@@ -145,6 +146,8 @@ void TTabulo::CreateGridMenu() {
   pmColSelect = add("pmColSelect", "列選択");
   pmSelectAll = add("pmSelectAll", "全選択");
   GridMenu->addSeparator();
+  pmDelCalcRow = add("pmDelCalcRow", "集計行削除");
+  GridMenu->addSeparator();
   pmColWidthAll = add("pmColWidthAll", "列幅の調節　（全列）");
   pmColWidthSelected = add("pmColWidthSelected", "列幅の調節　（選択された列）");
   connect(pmCopy, &QAction::triggered, this, &TTabulo::mmCopyClick);
@@ -159,6 +162,7 @@ void TTabulo::CreateGridMenu() {
   connect(pmRowSelect, &QAction::triggered, this, &TTabulo::mmRowSelectClick);
   connect(pmColSelect, &QAction::triggered, this, &TTabulo::mmColSelectClick);
   connect(pmSelectAll, &QAction::triggered, this, &TTabulo::mmSelectAllClick);
+  connect(pmDelCalcRow, &QAction::triggered, this, &TTabulo::pmDelCalcRowClick);
   connect(pmColWidthAll, &QAction::triggered, this, &TTabulo::mmColWidthClick);
   connect(pmColWidthSelected, &QAction::triggered, this, [this] {
     SyncDocumentFromView();
@@ -180,6 +184,17 @@ void TTabulo::UpdateGridMenu() {
   pmUndo->setEnabled(editorOpen);
   const bool editMode = !InputMode();
   for (QAction* item : {pmRowSelect, pmColSelect, pmSelectAll}) item->setEnabled(editMode);
+}
+
+void TTabulo::pmDelCalcRowClick() {
+  SyncDocumentFromView();
+  RunCommand(m_services.prompter, [this] {
+    BusyCursor busy;
+    SuspendedUpdates frozen(SGCSV);
+    DeleteTotalsRows(m_document.grid);
+  });
+  ResetView();
+  UpdateCommandStates();
 }
 
 void TTabulo::ShowGridMenu(const QPoint& at) {

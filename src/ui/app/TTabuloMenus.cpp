@@ -63,6 +63,8 @@ void TTabulo::CreateMenus() {
   mmData->setObjectName("mmData");
   mmFind = AddAction(mmData, "mmFind", "検索", QKeySequence("F3"));
   mmData->addSeparator();
+  mmDelCalcRow = AddAction(mmData, "mmDelCalcRow", "集計行削除(&E)", QKeySequence("Shift+F5"));
+  mmData->addSeparator();
   mmZokusei = AddAction(mmData, "mmZokusei", "列属性の設定(P)", QKeySequence("F6"));
 
   QMenu* mmGR = bar->addMenu("行・列操作(&G)");
@@ -140,6 +142,7 @@ void TTabulo::CreateMenus() {
   connect(mmPasteAdd, &QAction::triggered, this, [this] { mmPasteClick(1); });
   connect(mmPastePre, &QAction::triggered, this, [this] { mmPasteClick(2); });
   connect(mmZokusei, &QAction::triggered, this, &TTabulo::btnGPIClick);
+  connect(mmDelCalcRow, &QAction::triggered, this, &TTabulo::pmDelCalcRowClick);
   connect(mmRowSelect, &QAction::triggered, this, &TTabulo::mmRowSelectClick);
   connect(mmColSelect, &QAction::triggered, this, &TTabulo::mmColSelectClick);
   connect(mmSelectAll, &QAction::triggered, this, &TTabulo::mmSelectAllClick);
