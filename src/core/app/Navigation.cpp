@@ -74,8 +74,12 @@ std::string SelectionText(const TGridRect& selection) {
          std::to_string(selection.Right) + "," + std::to_string(selection.Bottom) + ")";
 }
 
-void PushHistoryEntry(std::vector<std::string>& history, const std::string& text, std::size_t limit) {
-  history.erase(std::remove(history.begin(), history.end(), text), history.end());
+void PushHistoryEntry(std::vector<std::string>& history, const std::string& text, std::size_t limit,
+                      bool ignoreCase) {
+  const std::string key = ignoreCase ? UpperCase(text) : text;
+  history.erase(std::remove_if(history.begin(), history.end(),
+                               [&](const std::string& entry) { return (ignoreCase ? UpperCase(entry) : entry) == key; }),
+                history.end());
   history.insert(history.begin(), text);
   if (history.size() > limit) history.resize(limit);
 }

@@ -39,8 +39,10 @@ std::optional<CellPos> FindInGrid(const TableDocument& grid, std::string_view te
 // The selection as the status bar shows it in edit mode: "( 1,2)-( 3,4)".
 std::string SelectionText(const TGridRect& selection);
 
-// A find history after searching for `text`: moved (or put) to the top, at
-// most `limit` entries kept.
-void PushHistoryEntry(std::vector<std::string>& history, const std::string& text, std::size_t limit);
+// A history after using `text`: moved (or put) to the top, at most `limit`
+// entries kept. With `ignoreCase` an entry differing only in the letter case
+// of single-byte letters counts as the same.
+void PushHistoryEntry(std::vector<std::string>& history, const std::string& text, std::size_t limit,
+                      bool ignoreCase = false);
 
 }  // namespace tabulo

@@ -70,6 +70,12 @@ TEST(PushHistoryEntry, MovesRepeatsToTheTopAndDropsTheOldest) {
   PushHistoryEntry(history, "10", 25);
   EXPECT_EQ(history.front(), "10");
   EXPECT_EQ(std::count(history.begin(), history.end(), "10"), 1);
+
+  std::vector<std::string> formulas{"sum(%1%,%2%)", "PI"};
+  PushHistoryEntry(formulas, "SUM(%1%,%2%)", 25, true);
+  EXPECT_EQ(formulas, (std::vector<std::string>{"SUM(%1%,%2%)", "PI"}));
+  PushHistoryEntry(formulas, "pi", 25, false);
+  EXPECT_EQ(formulas.size(), 3u);
 }
 
 }  // namespace
