@@ -25,4 +25,7 @@ int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> ShowOptions();
 int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+std::vector<CliOption> EvalOptions();
+int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tabulo::cli

@@ -59,6 +59,14 @@ enum class MessageId {
   CliShowHelp,
   DateNotValid,
   DateHasNoEra,
+  CalcOverflow,
+  CalcInvalidOperation,
+  CalcZeroDivide,
+  CliEvalHelp,
+  CliEvalArguments,
+  CliFormulaRejected,
+  CliColumnNotFound,
+  CliCellOutsideGrid,
 };
 
 std::string_view MessageText(MessageId id);
