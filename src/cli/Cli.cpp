@@ -14,6 +14,7 @@ const std::vector<Verb>& AllVerbs() {
       {"convert", MessageId::CliConvertHelp, ConvertOptions, RunConvert},
       {"show", MessageId::CliShowHelp, ShowOptions, RunShow},
       {"aggregate", MessageId::CliAggregateHelp, AggregateOptions, RunAggregate},
+      {"eval", MessageId::CliEvalHelp, EvalOptions, RunEval},
   };
   return verbs;
 }

@@ -27,5 +27,7 @@ int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 std::vector<CliOption> AggregateOptions();
 int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+std::vector<CliOption> EvalOptions();
+int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulo::cli

@@ -57,6 +57,7 @@ std::string_view MessageText(MessageId id) {
              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
              "  show IN             開いた内容を JSON で表示します。\n"
              "  aggregate IN -o OUT 列を横または縦に集計して保存します。\n"
+             "  eval FORMULA [IN]   計算式を計算して結果を表示します。\n"
              "各 VERB の詳細は tabulo-cli VERB --help で表示します。";
     case MessageId::CliUnknownVerb: return "不明なコマンドです： {1}";
     case MessageId::CliUnknownOption: return "不明なオプションです： {1}";
@@ -96,6 +97,24 @@ std::string_view MessageText(MessageId id) {
              "  指定した列を縦に集計して、集計行を追加します。\n"
              "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
              "保存のオプションは convert と同じです。集計に失敗したデータの数は標準エラーに書きます。";
+    case MessageId::CalcOverflow: return "計算結果が大きすぎます (オーバーフロー)。";
+    case MessageId::CalcInvalidOperation: return "計算できない値です (無効な演算)。";
+    case MessageId::CalcZeroDivide: return "関数の中で 0 による除算が発生しました。";
+    case MessageId::CliEvalHelp:
+      return "使い方: tabulo-cli eval FORMULA [IN --col C --row R] [オプション]\n"
+             "計算式 FORMULA を計算して、結果を標準出力に書きます。\n"
+             "IN を指定すると、その表の C 列 R 行のセルについて計算します (列名と [行番] は IN のもの)。\n"
+             "IN が無い時は、新規作成した空の表の 1 列 1 行のセルについて計算します。\n"
+             "計算に失敗したセルは Error と書いて 1 で終了します。\n"
+             "- で始まる式は -- の後に書いて下さい (tabulo-cli eval -- -3*2)。\n"
+             "  --col C                             列番号 (1 = 最初の列、0 = 行番号の列) または列名 (既定: 1)\n"
+             "  --row R                             行番号 (1 = 最初のデータ行、0 = タイトル行) (既定: 1)\n"
+             "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+             "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
+    case MessageId::CliEvalArguments: return "計算式と、必要なら入力ファイルを 1 個指定して下さい。";
+    case MessageId::CliFormulaRejected: return "計算式を解釈できません： {1}";
+    case MessageId::CliColumnNotFound: return "列 {1} が見つかりません。";
+    case MessageId::CliCellOutsideGrid: return "セル ({1}, {2}) は表の範囲外です。";
   }
   return {};
 }

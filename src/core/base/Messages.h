@@ -65,6 +65,14 @@ enum class MessageId {
   CliUnknownColumn,
   CliBadRows,
   CliAggregateHelp,
+  CalcOverflow,
+  CalcInvalidOperation,
+  CalcZeroDivide,
+  CliEvalHelp,
+  CliEvalArguments,
+  CliFormulaRejected,
+  CliColumnNotFound,
+  CliCellOutsideGrid,
 };
 
 std::string_view MessageText(MessageId id);

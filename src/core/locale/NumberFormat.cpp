@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfenv>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -44,6 +45,10 @@ locale_t ClassicLocale() {
 
 // Hands a syntactically valid number to the C library. Short texts are
 // copied to the stack; only freak inputs of hundreds of digits allocate.
+// The library raises the overflow flag for a text beyond the range; the
+// caller's floating-point status flags are kept as they were, because the
+// formula evaluator reads its faults from them and a cell that is no number
+// is no fault.
 long double ConvertWithLibrary(std::string_view number) {
   std::array<char, 128> local;
   std::string heap;
@@ -56,7 +61,11 @@ long double ConvertWithLibrary(std::string_view number) {
     heap.assign(number);
     terminated = heap.c_str();
   }
-  return strtold_l(terminated, nullptr, ClassicLocale());
+  std::fexcept_t flags{};
+  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
+  const long double value = strtold_l(terminated, nullptr, ClassicLocale());
+  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+  return value;
 }
 
 // Room for a sign, the currency string, 15 integer digits with separators and

@@ -23,6 +23,8 @@ std::optional<std::int32_t> ParseInt32(std::string_view text);
 // bit for bit what strtold gives ("-0" is negative zero; values below the
 // normal range become subnormal or zero). Overflow to infinity → nullopt. No
 // hexadecimal, no "inf", no "nan". Does not allocate for ordinary numbers.
+// Raises no overflow, invalid-operation or division-by-zero flag, even for
+// a text beyond the range, so a formula reading cells sees only its own.
 std::optional<long double> ParseReal(std::string_view text);
 
 enum class FloatStyle {

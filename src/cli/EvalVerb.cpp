@@ -1,0 +1,79 @@
+#include <ostream>
+
+#include "cli/BatchOpen.h"
+#include "cli/Verbs.h"
+#include "core/base/Errors.h"
+#include "core/calc/GridCalcEngine.h"
+#include "core/document/DocumentOperations.h"
+#include "core/locale/Encoding.h"
+#include "core/locale/NumberFormat.h"
+
+namespace tabulo::cli {
+namespace {
+
+// --col: a grid index, or else a column title matched as a formula's
+// "[title]" is.
+int ColumnArgument(const TableDocument& grid, const std::string& value, Cp932Converter& converter) {
+  if (const auto index = ParseInt32(value)) return *index;
+  const int col = FindTitleColumn(grid, converter.FromUtf8(value));
+  if (col < 0) throw UsageError(FormatMessage(MessageId::CliColumnNotFound, {value}));
+  return col;
+}
+
+int RowArgument(const std::string& value) {
+  if (const auto index = ParseInt32(value)) return *index;
+  throw UsageError(FormatMessage(MessageId::NotAnInteger, {value}));
+}
+
+}  // namespace
+
+std::vector<CliOption> EvalOptions() {
+  std::vector<CliOption> options{{"--col", "", {}, "1"}, {"--row", "", {}, "1"}};
+  for (CliOption& option : OpenOptions()) options.push_back(std::move(option));
+  return options;
+}
+
+int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
+  if (args.files.empty() || args.files.size() > 2) {
+    throw UsageError(std::string(MessageText(MessageId::CliEvalArguments)));
+  }
+  const std::string& formulaText = args.files[0];
+  Cp932Converter converter;
+  const std::string formula = converter.FromUtf8(formulaText);
+
+  Document document;
+  if (args.files.size() == 2) {
+    OpenInput(document, args.files[1], args, err);
+  } else {
+    NewDocument(document);
+  }
+  const TableDocument& grid = document.grid;
+  const int col = ColumnArgument(grid, args.Value("--col"), converter);
+  const int row = RowArgument(args.Value("--row"));
+  if (col < 0 || col >= grid.ColCount() || row < 0 || row >= grid.RowCount()) {
+    throw UsageError(FormatMessage(MessageId::CliCellOutsideGrid, {std::to_string(col), std::to_string(row)}));
+  }
+
+  TGridCalcEngine engine(&grid);
+  try {
+    engine.SetExpression(formula);
+  } catch (const SilentAbort&) {
+    err << FormatMessage(MessageId::CliFormulaRejected, {formulaText}) << '\n';
+    return 1;
+  } catch (const TabuloError& error) {
+    err << FormatMessage(MessageId::CliFormulaRejected, {formulaText}) << '\n' << error.what() << '\n';
+    return 1;
+  }
+
+  std::string result;
+  try {
+    result = engine.Evaluate(col, row);
+  } catch (const TabuloError&) {
+    out << "Error\n";
+    return 1;
+  }
+  out << converter.ToUtf8(result) << '\n';
+  return 0;
+}
+
+}  // namespace tabulo::cli
