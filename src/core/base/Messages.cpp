@@ -115,6 +115,12 @@ std::string_view MessageText(MessageId id) {
     case MessageId::CliFormulaRejected: return "計算式を解釈できません： {1}";
     case MessageId::CliColumnNotFound: return "列 {1} が見つかりません。";
     case MessageId::CliCellOutsideGrid: return "セル ({1}, {2}) は表の範囲外です。";
+    case MessageId::CalcConfirm:
+      return "選択されている範囲のデータを\n\n　式：{1}\n\nの計算結果で置き換えます。\n\n　　よろしいですか？";
+    case MessageId::ClearCalcHistoryQuestion: return "計算式の履歴を全て消去します。\n\n　　よろしいですか？";
+    case MessageId::CalcLineHint:
+      return "計算させたい式を入力して下さい。\n\n  列名リスト ---- F11\n  関数リスト ---- Shift + F11\n"
+             "  計算の履歴 ---- Ctrl + F11\n  計算実行 ------ F12";
   }
   return {};
 }

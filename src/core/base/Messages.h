@@ -73,6 +73,9 @@ enum class MessageId {
   CliFormulaRejected,
   CliColumnNotFound,
   CliCellOutsideGrid,
+  CalcConfirm,
+  ClearCalcHistoryQuestion,
+  CalcLineHint,
 };
 
 std::string_view MessageText(MessageId id);

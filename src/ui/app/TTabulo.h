@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/app/Navigation.h"
 #include "core/document/Document.h"
 #include "core/document/SaveOptions.h"
+#include "core/calc/GridCalcEngine.h"
 #include "core/editing/RangeOps.h"
 #include "platform/Services.h"
 #include "ui/app/ProgressBarSink.h"
@@ -110,6 +112,11 @@ class TTabulo final : public QMainWindow {
   void mmPasteClick(int tag);
   void btnGPIClick();
   void pmDelCalcRowClick();
+  void mmCalcClick();
+  void BtnDoCalcClick();
+  void btnClearCalcLineClick();
+  void mmDamyDoCalcClick();
+  QComboBox* CalcLine() const noexcept { return CBCalcLine; }
   // The column popup on the title of `col`; `choose` picks an item while it
   // is open (tests), else the user does.
   void ShowColumnPopup(int col, const std::function<void(QMenu&)>& choose = {});
@@ -162,6 +169,14 @@ class TTabulo final : public QMainWindow {
   void CreateGridMenu();
   void UpdateGridMenu();
 
+  // The calculation bar (TTabuloCalc.cpp).
+  void CBCalcLineChange();
+  void btnColNameClick(int tag);
+  void mmCalcLineHistoryClick();
+  void SetCalcHistory(const std::vector<std::string>& history);
+  std::optional<std::string> CalcFormula() const;
+  void ReportCalcFailures(MessageId message, int failures);
+
   // Column attributes (TTabuloColumns.cpp).
   void CreateColumnPopup();
   void SGCSVSelectCell();
@@ -212,6 +227,14 @@ class TTabulo final : public QMainWindow {
   QProgressBar* PB1 = nullptr;
   QLabel* m_panels[6] = {};
   QComboBox* CBFindText = nullptr;
+  QComboBox* CBCalcLine = nullptr;
+  QPushButton* btnColName = nullptr;
+  QPushButton* btnFuncName = nullptr;
+  QPushButton* btnClearCalcLine = nullptr;
+  QPushButton* BtnDoCalc = nullptr;
+  QToolButton* BtnCalcClose = nullptr;
+  class FormulaMenus* m_formulaMenus = nullptr;
+  std::unique_ptr<TGridCalcEngine> m_engine;
   QCheckBox* CBFindCase = nullptr;
   QRadioButton* RBFindUp = nullptr;
   QRadioButton* RBFindDown = nullptr;

@@ -27,8 +27,10 @@ bool IsSingleCell(const TGridRect& r) { return r.Left == r.Right && r.Top == r.B
 }  // namespace
 
 QLineEdit* TTabulo::FocusedTextBox() const {
-  QLineEdit* find = CBFindText->lineEdit();
-  return find != nullptr && find->hasFocus() ? find : nullptr;
+  for (QComboBox* box : {CBFindText, CBCalcLine}) {
+    if (box->lineEdit() != nullptr && box->lineEdit()->hasFocus()) return box->lineEdit();
+  }
+  return nullptr;
 }
 
 QLineEdit* TTabulo::OpenCellEditor() const {

@@ -105,12 +105,6 @@ void TTabulo::CreateToolBar() {
   BtnClose->setIcon(look->standardIcon(QStyle::SP_DialogCloseButton));
 }
 
-void TTabulo::CreateCalcBar() {
-  // The calculation bar's controls arrive with the calculation commands; the
-  // container is shown and hidden already.
-  PanelCalc = MakeBar(this, "PanelCalc");
-}
-
 void TTabulo::CreateFindBar() {
   PanelFind = MakeBar(this, "PanelFind");
   auto* layout = static_cast<QHBoxLayout*>(PanelFind->layout());

@@ -126,7 +126,7 @@ void TTabulo::ApplySettings(const TTabuloCnf& settings, bool loaded) {
     ShowBar(PanelCalc, mmShowPanelCalc, settings.ShowCalcBar);
     ShowBar(PanelFind, mmShowPanelFind, settings.ShowFindBar);
     ShowBar(statusBar(), mmShowStatusBar, settings.ShowStatusBar);
-    m_calcHistory = ParseHistoryText(settings.CalcHistory);
+    SetCalcHistory(ParseHistoryText(settings.CalcHistory));
     m_findHistory = ParseHistoryText(settings.FindHistory);
     CBFindText->clear();
     for (const std::string& entry : m_findHistory) CBFindText->addItem(m_model->ToQString(entry));

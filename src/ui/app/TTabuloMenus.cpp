@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
+#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "platform/Services.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/TTabulo.h"
+#include "ui/calc/FormulaMenus.h"
 
 namespace tabulo::ui {
 
@@ -63,6 +66,7 @@ void TTabulo::CreateMenus() {
   mmData->setObjectName("mmData");
   mmFind = AddAction(mmData, "mmFind", "検索", QKeySequence("F3"));
   mmData->addSeparator();
+  QAction* mmCalc = AddAction(mmData, "mmCalc", "集計・計算(&H)...", QKeySequence("F5"));
   mmDelCalcRow = AddAction(mmData, "mmDelCalcRow", "集計行削除(&E)", QKeySequence("Shift+F5"));
   mmData->addSeparator();
   mmZokusei = AddAction(mmData, "mmZokusei", "列属性の設定(P)", QKeySequence("F6"));
@@ -143,6 +147,25 @@ void TTabulo::CreateMenus() {
   connect(mmPastePre, &QAction::triggered, this, [this] { mmPasteClick(2); });
   connect(mmZokusei, &QAction::triggered, this, &TTabulo::btnGPIClick);
   connect(mmDelCalcRow, &QAction::triggered, this, &TTabulo::pmDelCalcRowClick);
+  connect(mmCalc, &QAction::triggered, this, &TTabulo::mmCalcClick);
+  // Hidden items whose keys work: the calculation bar's menus, history and run.
+  const auto hidden = [this](const char* name, const char* caption, const char* keys, auto handler) {
+    auto* item = new QAction(caption, this);
+    item->setObjectName(name);
+    item->setShortcut(QKeySequence(keys));
+    addAction(item);
+    connect(item, &QAction::triggered, this, handler);
+  };
+  hidden("mmDamyColName", "列名リスト", "F11", [this] {
+    if (PanelCalc->isHidden()) return;
+    m_formulaMenus->RebuildColumnMenu(m_document.grid);
+    FormulaMenus::PopUpBelow(m_formulaMenus->ColumnMenu(), CBCalcLine);
+  });
+  hidden("mmDamyFuncName", "関数リスト", "Shift+F11", [this] {
+    if (!PanelCalc->isHidden()) FormulaMenus::PopUpBelow(m_formulaMenus->FunctionMenu(), CBCalcLine);
+  });
+  hidden("mmCalcLineHistory", "計算履歴", "Ctrl+F11", [this] { mmCalcLineHistoryClick(); });
+  hidden("mmDamyDoCalc", "計算実行", "F12", [this] { mmDamyDoCalcClick(); });
   connect(mmRowSelect, &QAction::triggered, this, &TTabulo::mmRowSelectClick);
   connect(mmColSelect, &QAction::triggered, this, &TTabulo::mmColSelectClick);
   connect(mmSelectAll, &QAction::triggered, this, &TTabulo::mmSelectAllClick);

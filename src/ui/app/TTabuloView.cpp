@@ -106,7 +106,11 @@ void TTabulo::ShowBar(QWidget* bar, QAction* item, bool visible) {
 
 void TTabulo::mmSHowToolBarClick() { ShowBar(PanelToolBar, mmSHowToolBar, mmSHowToolBar->isChecked()); }
 
-void TTabulo::mmShowPanelCalcClick() { ShowBar(PanelCalc, mmShowPanelCalc, mmShowPanelCalc->isChecked()); }
+void TTabulo::mmShowPanelCalcClick() {
+  const bool visible = mmShowPanelCalc->isChecked();
+  ShowBar(PanelCalc, mmShowPanelCalc, visible);
+  if (visible) CBCalcLine->setFocus();
+}
 
 void TTabulo::mmShowPanelFindClick() {
   const bool visible = mmShowPanelFind->isChecked();

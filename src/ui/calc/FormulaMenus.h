@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include "core/calc/MenuCaptions.h"
+#include "core/document/TableDocument.h"
+
+class QLineEdit;
+class QMenu;
+class QWidget;
+
+namespace tabulo::ui {
+
+// The two insertion menus of a formula field: the column menu (one item per
+// column, inserting "[title]") and the function menu (variables, statistics
+// and functions, inserting their names). Both insert at the field's caret,
+// replacing its selection; a function takes the selection as its argument.
+class FormulaMenus final : public QObject {
+  Q_OBJECT
+
+ public:
+  FormulaMenus(FormulaMenuOwner owner, QLineEdit* field, QWidget* parent);
+
+  QMenu* ColumnMenu() const noexcept { return m_columnMenu; }
+  QMenu* FunctionMenu() const noexcept { return m_functionMenu; }
+
+  // Fills the column menu from the grid's titles and first data row.
+  void RebuildColumnMenu(const TableDocument& grid);
+  // Opens a menu just below a control.
+  static void PopUpBelow(QMenu* menu, QWidget* control);
+
+  // How many menu items fit on the screen; menus longer than this break
+  // into columns and use the short captions.
+  int ItemsPerScreen() const;
+
+ private:
+  void BuildFunctionMenu();
+  void Insert(const QString& text);
+  void InsertFunction(const QString& name);
+
+  FormulaMenuOwner m_owner;
+  QLineEdit* m_field;
+  QMenu* m_columnMenu;
+  QMenu* m_functionMenu;
+};
+
+}  // namespace tabulo::ui

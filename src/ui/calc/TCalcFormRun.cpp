@@ -1,0 +1,133 @@
+// What the calculation dialog does when 実行 or テスト is pressed.
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include "core/app/Navigation.h"
+#include "core/base/Errors.h"
+#include "core/calc/FormulaRuns.h"
+#include "core/locale/Encoding.h"
+#include "ui/app/CommandRunner.h"
+#include "ui/calc/TCalcForm.h"
+
+namespace tabulo::ui {
+namespace {
+
+constexpr std::size_t kHistoryLimit = 25;
+const char* const kFormulaResultTitle = "\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA";  // 計算結果
+
+}  // namespace
+
+std::vector<int> TCalcForm::ChosenColumns() const {
+  std::vector<int> columns;
+  for (int i = 0; i < LBKoumoku->count(); ++i) {
+    if (LBKoumoku->item(i)->isSelected()) columns.push_back(i + 1);
+  }
+  return columns;
+}
+
+RowRange TCalcForm::ChosenRows() const {
+  if (RG3->checkedId() == 1) return {m_grid.Selection().Top, m_grid.Selection().Bottom};
+  return {1, m_grid.RowCount() - 1};
+}
+
+int TCalcForm::TargetColumn(const std::string& newTitle, ColumnType newType) {
+  if (CBNewCol->isVisible() && CBNewCol->isChecked()) return AppendResultColumn(m_grid, newTitle, newType);
+  return CBCols->currentIndex() + 1;
+}
+
+std::optional<std::string> TCalcForm::Formula() const {
+  try {
+    return Cp932Converter().FromUtf16(CBCalcLine->currentText().toStdU16String());
+  } catch (const ConvertError&) {
+    return std::nullopt;
+  }
+}
+
+void TCalcForm::Report(MessageId message, int failures) {
+  if (failures == 0) {
+    m_services.prompter.Beep(platform::Sound::Information);
+    return;
+  }
+  m_services.prompter.Ask({message, FormatMessage(message, {std::to_string(failures)}), platform::Sound::Exclamation,
+                           platform::BoxStyle::Warning, platform::Buttons::Ok});
+}
+
+bool TCalcForm::RunAcross() {
+  const auto mode = static_cast<AggregateMode>(RG1->checkedId());
+  const auto statistic = static_cast<Statistic>(RG2->checkedId());
+  const std::vector<int> columns = ChosenColumns();
+  const RowRange rows = ChosenRows();
+  const int target = TargetColumn(StatisticCaption(statistic), ResultColumnType(mode));
+  const int failures = AggregateAcross(m_grid, columns, statistic, mode, target, rows, m_progress.get());
+  Report(MessageId::AggregateFailed, failures);
+  return true;
+}
+
+bool TCalcForm::RunDown() {
+  // The vertical page offers numbers, dates and times.
+  const AggregateMode modes[] = {AggregateMode::Numeric, AggregateMode::Date, AggregateMode::Time};
+  std::array<bool, kStatisticCount> statistics{};
+  for (int i = 0; i < kStatisticCount; ++i) statistics[static_cast<std::size_t>(i)] = CBStatistics[i]->isChecked();
+  const DownResult result = AggregateDown(m_grid, ChosenColumns(), statistics, modes[RG4->checkedId()],
+                                          CBLabel->currentIndex() + 1, m_progress.get());
+  m_wroteTotals = result.wroteAny;
+  Report(MessageId::AggregateFailed, result.failures);
+  return true;
+}
+
+bool TCalcForm::RunFormula() {
+  const auto formula = Formula();
+  if (!formula) return false;
+  try {
+    m_engine.SetExpression(*formula);
+  } catch (const TabuloError&) {
+    return false;  // a formula that does not compile leaves the dialog open
+  }
+  const RowRange rows = ChosenRows();
+  const int target = TargetColumn(kFormulaResultTitle, ColumnType::Numeric);
+  const int failures = CalculateColumn(m_grid, m_engine, target, rows, m_progress.get());
+  PushHistoryEntry(m_history, *formula, kHistoryLimit, true);
+  Report(MessageId::CalcFailed, failures);
+  return true;
+}
+
+void TCalcForm::btnCalcClick() {
+  const int page = PageControl->currentIndex();
+  if (page != PageFormula && ChosenColumns().empty()) {
+    m_services.prompter.Ask({MessageId::NoColumnsChosen, std::string(MessageText(MessageId::NoColumnsChosen)),
+                             platform::Sound::Exclamation, platform::BoxStyle::Warning, platform::Buttons::Ok});
+    return;
+  }
+  bool done = false;
+  RunCommand(m_services.prompter, [&] {
+    BusyCursor busy;
+    done = page == PageAcross ? RunAcross() : page == PageDown ? RunDown() : RunFormula();
+  });
+  if (done) accept();
+}
+
+void TCalcForm::btnTestClick() {
+  QString shown = "計算エラー";
+  bool failed = true;
+  if (const auto formula = Formula()) {
+    try {
+      m_engine.SetExpression(*formula);
+      const std::string result = m_engine.Evaluate(CBCols->currentIndex() + 1, 1);
+      shown = QString::fromStdU16String(Cp932Converter().ToUtf16(result));
+      failed = false;
+    } catch (const TabuloError&) {
+    }
+  }
+  PanelResult->setText(shown);
+  QPalette palette = PanelResult->palette();
+  palette.setColor(QPalette::Window, failed ? QColor(255, 255, 0) : palette.color(QPalette::Base));
+  PanelResult->setPalette(palette);
+}
+
+}  // namespace tabulo::ui
