@@ -35,23 +35,6 @@ AggregateMode ModeNamed(const std::string& name) {
   return static_cast<AggregateMode>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
-// "all" or FIRST-LAST in grid indexes, within the data rows.
-RowRange RowsNamed(const TableDocument& grid, const std::string& text) {
-  const int last = grid.RowCount() - 1;
-  if (text == "all") return {1, last};
-  const std::size_t dash = text.find('-');
-  try {
-    if (dash != std::string::npos) {
-      std::size_t used = 0;
-      const int first = std::stoi(text.substr(0, dash), &used);
-      const int end = std::stoi(text.substr(dash + 1));
-      if (used == dash && first >= 1 && first <= end && end <= last) return {first, end};
-    }
-  } catch (const std::exception&) {
-  }
-  throw UsageError(FormatMessage(MessageId::CliBadRows, {text}));
-}
-
 void ReportFailures(int failures, std::ostream& err) {
   if (failures > 0) err << FormatMessage(MessageId::AggregateFailed, {std::to_string(failures)});
 }
@@ -90,7 +73,8 @@ int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   if (across) {
     const std::vector<int> columns = ResolveColumns(grid, args.Value("--across"));
     const Statistic statistic = StatisticNamed(args.Value("--stat"));
-    const RowRange rows = RowsNamed(grid, args.Value("--rows"));
+    const RowSpan span = ResolveRows(grid, args.Value("--rows"));
+    const RowRange rows{span.first, span.last};
     const int target = newColumn ? AppendResultColumn(grid, StatisticCaption(statistic), ResultColumnType(mode))
                                  : ResolveColumn(grid, args.Value("--target"));
     failures = AggregateAcross(grid, columns, statistic, mode, target, rows, nullptr);

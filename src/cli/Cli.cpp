@@ -13,6 +13,7 @@ const std::vector<Verb>& AllVerbs() {
   static const std::vector<Verb> verbs{
       {"convert", MessageId::CliConvertHelp, ConvertOptions, RunConvert},
       {"show", MessageId::CliShowHelp, ShowOptions, RunShow},
+      {"calc", MessageId::CliCalcHelp, CalcOptions, RunCalc},
       {"aggregate", MessageId::CliAggregateHelp, AggregateOptions, RunAggregate},
       {"eval", MessageId::CliEvalHelp, EvalOptions, RunEval},
   };

@@ -1,26 +1,32 @@
 #include "cli/ColumnArgument.h"
 
-#include <algorithm>
-
 #include "cli/ArgParser.h"
 #include "core/base/Messages.h"
-#include "core/locale/CaseMapping.h"
+#include "core/calc/GridCalcEngine.h"
 #include "core/locale/Encoding.h"
+#include "core/locale/NumberFormat.h"
 
 namespace tabulo::cli {
 
-int ResolveColumn(const TableDocument& grid, const std::string& name) {
-  if (!name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
-      name.size() < 10) {
-    const int col = std::stoi(name);
-    if (col >= 1 && col < grid.ColCount()) return col;
-  } else {
-    const std::string title = UpperCase(Cp932Converter().FromUtf8(name));
-    for (int col = 0; col < grid.ColCount(); ++col) {
-      if (UpperCase(grid.Cell(col, 0)) == title) return col;
-    }
+int ResolveColumn(const TableDocument& grid, const std::string& name, int firstColumn) {
+  if (const auto index = ParseInt32(name)) {
+    if (*index >= firstColumn && *index < grid.ColCount()) return *index;
+  } else if (const int col = FindTitleColumn(grid, Cp932Converter().FromUtf8(name)); col >= firstColumn) {
+    return col;
   }
-  throw UsageError(FormatMessage(MessageId::CliUnknownColumn, {name}));
+  throw UsageError(FormatMessage(MessageId::CliColumnNotFound, {name}));
+}
+
+RowSpan ResolveRows(const TableDocument& grid, const std::string& text) {
+  const int last = grid.RowCount() - 1;
+  if (text == "all") return {1, last};
+  const std::size_t dash = text.find('-');
+  if (dash != std::string::npos) {
+    const auto first = ParseInt32(text.substr(0, dash));
+    const auto end = ParseInt32(text.substr(dash + 1));
+    if (first && end && *first >= 1 && *first <= *end && *end <= last) return {*first, *end};
+  }
+  throw UsageError(FormatMessage(MessageId::CliBadRows, {text}));
 }
 
 std::vector<std::string> SplitList(const std::string& text) {

@@ -7,10 +7,18 @@
 
 namespace tabulo::cli {
 
-// A column named on the command line: a 1-based data column number, or a
-// title (UTF-8) matched as formulas match titles (letter case ignored, the
-// first from the left wins). Throws UsageError for a column that is not there.
-int ResolveColumn(const TableDocument& grid, const std::string& name);
+// A column named on the command line: a column number (1 = the first data
+// column; 0, the row numbers, only when `firstColumn` is 0), or a title
+// (UTF-8) matched as formulas match titles (letter case ignored, the first
+// from the left wins). Throws UsageError for a column that is not there.
+int ResolveColumn(const TableDocument& grid, const std::string& name, int firstColumn = 1);
+
+// "all" or FIRST-LAST in grid indexes within the data rows; throws UsageError.
+struct RowSpan {
+  int first = 1;
+  int last = 1;
+};
+RowSpan ResolveRows(const TableDocument& grid, const std::string& text);
 
 // Comma-separated columns.
 std::vector<int> ResolveColumns(const TableDocument& grid, const std::string& names);

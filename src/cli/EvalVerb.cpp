@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/BatchOpen.h"
+#include "cli/ColumnArgument.h"
 #include "cli/Verbs.h"
 #include "core/base/Errors.h"
 #include "core/calc/GridCalcEngine.h"
@@ -10,15 +11,6 @@
 
 namespace tabulo::cli {
 namespace {
-
-// --col: a grid index, or else a column title matched as a formula's
-// "[title]" is.
-int ColumnArgument(const TableDocument& grid, const std::string& value, Cp932Converter& converter) {
-  if (const auto index = ParseInt32(value)) return *index;
-  const int col = FindTitleColumn(grid, converter.FromUtf8(value));
-  if (col < 0) throw UsageError(FormatMessage(MessageId::CliColumnNotFound, {value}));
-  return col;
-}
 
 int RowArgument(const std::string& value) {
   if (const auto index = ParseInt32(value)) return *index;
@@ -48,7 +40,7 @@ int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     NewDocument(document);
   }
   const TableDocument& grid = document.grid;
-  const int col = ColumnArgument(grid, args.Value("--col"), converter);
+  const int col = ResolveColumn(grid, args.Value("--col"), 0);
   const int row = RowArgument(args.Value("--row"));
   if (col < 0 || col >= grid.ColCount() || row < 0 || row >= grid.RowCount()) {
     throw UsageError(FormatMessage(MessageId::CliCellOutsideGrid, {std::to_string(col), std::to_string(row)}));

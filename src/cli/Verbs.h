@@ -25,6 +25,9 @@ int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> ShowOptions();
 int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+std::vector<CliOption> CalcOptions();
+int RunCalc(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 std::vector<CliOption> AggregateOptions();
 int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> EvalOptions();

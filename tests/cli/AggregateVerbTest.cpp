@@ -56,3 +56,25 @@ TEST(CliAggregate, UsageMistakes) {
 
 }  // namespace
 }  // namespace tabulo::cli
+
+namespace tabulo::cli {
+namespace {
+
+TEST(CliCalc, WritesAFormulaIntoAColumnAndCountsFailures) {
+  tabulo::test::TempDir dir;
+  tabulo::test::WriteFile(dir / "in.csv", tabulo::test::Sjis("数量,単価\r\n2,100\r\n3,\r\n0,5\r\n"));
+  const test::ToolRun run = test::RunTool({"calc", (dir / "in.csv").string(), "-o", "-", "--first-line-titles", "yes",
+                                           "--formula", "[単価] / [数量]", "--new-column", "--rows", "1-3",
+                                           "--title", "yes", "--attributes", "no"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, tabulo::test::Sjis("数量,単価,計算結果\r\n2,100,50\r\n3,,0\r\n0,5,Error\r\n"));
+  EXPECT_NE(run.err.find("エラーデータ数： 1"), std::string::npos) << run.err;
+
+  const test::ToolRun rejected = test::RunTool({"calc", (dir / "in.csv").string(), "-o", "-", "--formula", "1+",
+                                                "--target", "1"});
+  EXPECT_EQ(rejected.status, 1);
+  EXPECT_EQ(test::RunTool({"calc", (dir / "in.csv").string(), "-o", "-", "--formula", "1"}).status, 2);
+}
+
+}  // namespace
+}  // namespace tabulo::cli

@@ -56,6 +56,7 @@ std::string_view MessageText(MessageId id) {
       return "使い方: tabulo-cli VERB [オプション] FILE...\n"
              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
              "  show IN             開いた内容を JSON で表示します。\n"
+             "  calc IN -o OUT      各行について式を計算して保存します。\n"
              "  aggregate IN -o OUT 列を横または縦に集計して保存します。\n"
              "  eval FORMULA [IN]   計算式を計算して結果を表示します。\n"
              "各 VERB の詳細は tabulo-cli VERB --help で表示します。";
@@ -86,7 +87,6 @@ std::string_view MessageText(MessageId id) {
     case MessageId::CalcFailed: return "計算に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n";
     case MessageId::AggregateFailed: return "集計に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n";
     case MessageId::NoColumnsChosen: return "集計する項目が指定されていません。";
-    case MessageId::CliUnknownColumn: return "列 {1} がありません。";
     case MessageId::CliBadRows: return "行の範囲 {1} は使えません。all か 開始-終了 (例: 2-10) で指定して下さい。";
     case MessageId::CliAggregateHelp:
       return "使い方: tabulo-cli aggregate IN -o OUT 横集計 | 縦集計 [オプション]\n"
@@ -115,6 +115,11 @@ std::string_view MessageText(MessageId id) {
     case MessageId::CliFormulaRejected: return "計算式を解釈できません： {1}";
     case MessageId::CliColumnNotFound: return "列 {1} が見つかりません。";
     case MessageId::CliCellOutsideGrid: return "セル ({1}, {2}) は表の範囲外です。";
+    case MessageId::CliCalcHelp:
+      return "使い方: tabulo-cli calc IN -o OUT --formula 式 (--target 列 | --new-column) [--rows all|開始-終了]\n"
+             "各行について式を計算して、結果の列に書きます (--new-column では列「計算結果」を追加します)。\n"
+             "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
+             "計算に失敗したセルには Error と書き、その数を標準エラーに書きます。保存のオプションは convert と同じです。";
     case MessageId::CalcConfirm:
       return "選択されている範囲のデータを\n\n　式：{1}\n\nの計算結果で置き換えます。\n\n　　よろしいですか？";
     case MessageId::ClearCalcHistoryQuestion: return "計算式の履歴を全て消去します。\n\n　　よろしいですか？";
