@@ -187,6 +187,7 @@ QWidget* TCalcForm::BuildFormulaPage() {
       page);
   help->setObjectName("SText2");
   layout->addWidget(help);
+  layout->addStretch(1);  // spare height goes above the field, which stays with its label
   layout->addWidget(new QLabel("計算式", page));
   CBCalcLine = new QComboBox(page);
   CBCalcLine->setObjectName("CBCalcLine");
@@ -212,6 +213,7 @@ QWidget* TCalcForm::BuildFormulaPage() {
     buttons->addWidget(widget);
   }
   layout->addLayout(buttons);
+  layout->addSpacing(8);
   auto* shared = new QHBoxLayout;
   shared->setObjectName("SharedXX");
   layout->addLayout(shared);
