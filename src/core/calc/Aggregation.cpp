@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "core/base/Progress.h"
+#include "core/calc/RunningFigures.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/NumberText.h"
 #include "core/locale/DateSerial.h"
@@ -23,36 +23,17 @@ constexpr const char* kStatisticCaptions[kStatisticCount] = {
     "\x95\x57\x8F\x80\x95\xCE\x8D\xB7",  // 標準偏差
 };
 
-// Running figures of one set of values.
-struct Figures {
-  int count = 0;
-  long double sum = 0;
-  long double squares = 0;
-  long double max = -std::numeric_limits<long double>::infinity();
-  long double min = std::numeric_limits<long double>::infinity();
-
-  void Add(long double value) {
-    ++count;
-    sum += value;
-    squares += value * value;
-    max = std::max(max, value);
-    min = std::min(min, value);
+long double StatisticOf(const RunningFigures& figures, Statistic statistic) {
+  switch (statistic) {
+    case Statistic::Sum: return figures.Sum();
+    case Statistic::Mean: return figures.Mean();
+    case Statistic::Max: return figures.Max();
+    case Statistic::Min: return figures.Min();
+    case Statistic::Variance: return figures.Variance();
+    case Statistic::StdDev: return figures.StdDev();
   }
-
-  long double Of(Statistic statistic) const {
-    if (count == 0) return 0;
-    const long double mean = sum / count;
-    switch (statistic) {
-      case Statistic::Sum: return sum;
-      case Statistic::Mean: return mean;
-      case Statistic::Max: return max;
-      case Statistic::Min: return min;
-      case Statistic::Variance: return squares / count - mean * mean;
-      case Statistic::StdDev: return std::sqrt(std::max(squares / count - mean * mean, 0.0L));
-    }
-    return 0;
-  }
-};
+  return 0;
+}
 
 std::optional<long double> Convert(std::string_view text, AggregateMode mode, int currentYear) {
   switch (mode) {
@@ -106,7 +87,7 @@ int AggregateAcross(TableDocument& grid, const std::vector<int>& columns, Statis
       result.clear();
       for (const int col : columns) result += grid.Cell(col, row);
     } else {
-      Figures figures;
+      RunningFigures figures;
       for (const int col : columns) {
         if (const auto value = Convert(grid.Cell(col, row), mode, currentYear)) {
           figures.Add(*value);
@@ -114,7 +95,7 @@ int AggregateAcross(TableDocument& grid, const std::vector<int>& columns, Statis
           ++failures;
         }
       }
-      result = Format(figures.Of(statistic), mode);
+      result = Format(StatisticOf(figures, statistic), mode);
     }
     grid.SetCell(target, row, result);
     scope.Update(static_cast<std::uint64_t>(row - rows.first + 1), static_cast<std::uint64_t>(rows.last - rows.first + 1));
@@ -141,7 +122,7 @@ DownResult AggregateDown(TableDocument& grid, const std::vector<int>& columns,
   DownResult result;
   for (std::size_t i = 0; i < columns.size(); ++i) {
     const int col = columns[i];
-    Figures figures;
+    RunningFigures figures;
     for (int row = 1; row <= lastDataRow; ++row) {
       if (const auto value = Convert(grid.Cell(col, row), mode, currentYear)) {
         figures.Add(*value);
@@ -149,9 +130,9 @@ DownResult AggregateDown(TableDocument& grid, const std::vector<int>& columns,
         ++result.failures;
       }
     }
-    if (figures.count > 0) {
+    if (figures.Count() > 0) {
       for (std::size_t k = 0; k < added.size(); ++k) {
-        grid.SetCell(col, lastDataRow + 1 + static_cast<int>(k), Format(figures.Of(added[k]), mode));
+        grid.SetCell(col, lastDataRow + 1 + static_cast<int>(k), Format(StatisticOf(figures, added[k]), mode));
       }
       result.wroteAny = true;
     }

@@ -8,6 +8,7 @@
 
 #include "core/base/Errors.h"
 #include "core/calc/CalcError.h"
+#include "core/calc/RunningFigures.h"
 #include "core/document/NumberText.h"
 
 namespace tabulo {
@@ -59,44 +60,10 @@ class CellNumbers {
   int m_last = -1;
 };
 
-// One pass over the numbers. Besides the plain sum, the values are summed as
-// distances from the first one, for the variance: the textbook form
-// Q / n - (S / n)^2 loses every digit to cancellation when the values share
-// a large part (1000000000001, 1000000000002 …), and for equal values it can
-// come out slightly negative, which would make StdDev fail. Shifted by a
-// value of their own, equal values give exactly 0.
-struct Summary {
-  int count = 0;
-  long double sum = 0;
-  long double min = 0;
-  long double max = 0;
-  long double first = 0;
-  long double shiftedSum = 0;
-  long double shiftedSquares = 0;
-};
-
-Summary Summarize(const CellNumbers& numbers) {
-  Summary summary;
-  numbers.ForEach([&](long double value) {
-    if (summary.count == 0) summary.min = summary.max = summary.first = value;
-    summary.min = std::min(summary.min, value);
-    summary.max = std::max(summary.max, value);
-    summary.sum += value;
-    const long double shifted = value - summary.first;
-    summary.shiftedSum += shifted;
-    summary.shiftedSquares += shifted * shifted;
-    ++summary.count;
-  });
-  return summary;
-}
-
-// Population variance; a negative result can only be rounding, so it is 0.
-long double VarianceOf(const CellNumbers& numbers) {
-  const Summary summary = Summarize(numbers);
-  if (summary.count == 0) return 0;
-  const long double n = summary.count;
-  const long double variance = (summary.shiftedSquares - summary.shiftedSum * summary.shiftedSum / n) / n;
-  return std::max(variance, 0.0L);
+RunningFigures Summarize(const CellNumbers& numbers) {
+  RunningFigures figures;
+  numbers.ForEach([&](long double value) { figures.Add(value); });
+  return figures;
 }
 
 template <long double (*Compute)(const CellNumbers&)>
@@ -106,14 +73,12 @@ void Statistic(const TCalcRow& cells, TCalcStack& stack) {
   r1 = Compute(CellNumbers(cells, r1, r2));
 }
 
-long double SumOf(const CellNumbers& numbers) { return Summarize(numbers).sum; }
-long double MeanOf(const CellNumbers& numbers) {
-  const Summary summary = Summarize(numbers);
-  return summary.count == 0 ? 0 : summary.sum / summary.count;
-}
-long double MaxOf(const CellNumbers& numbers) { return Summarize(numbers).max; }
-long double MinOf(const CellNumbers& numbers) { return Summarize(numbers).min; }
-long double StdDevOf(const CellNumbers& numbers) { return std::sqrt(VarianceOf(numbers)); }
+long double SumOf(const CellNumbers& numbers) { return Summarize(numbers).Sum(); }
+long double MeanOf(const CellNumbers& numbers) { return Summarize(numbers).Mean(); }
+long double MaxOf(const CellNumbers& numbers) { return Summarize(numbers).Max(); }
+long double MinOf(const CellNumbers& numbers) { return Summarize(numbers).Min(); }
+long double VarianceOf(const CellNumbers& numbers) { return Summarize(numbers).Variance(); }
+long double StdDevOf(const CellNumbers& numbers) { return Summarize(numbers).StdDev(); }
 
 // ---- Operators ----
 

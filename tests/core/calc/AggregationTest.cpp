@@ -32,6 +32,15 @@ TEST(AggregateAcross, EveryStatistic) {
   }
 }
 
+TEST(AggregateAcross, VarianceKeepsItsDigitsForCloseLargeValuesAndIsNeverNegative) {
+  TableDocument grid = GridOf({{"100000000001", "100000000002", "100000000003"}, {"0.1", "0.1", "0.1"}}, 5);
+  AggregateAcross(grid, {1, 2, 3}, Statistic::Variance, AggregateMode::Numeric, 4, {1, 2}, nullptr);
+  EXPECT_EQ(grid.Cell(4, 1), "0.666666666666667");
+  EXPECT_EQ(grid.Cell(4, 2), "0");
+  AggregateAcross(grid, {1, 2, 3}, Statistic::StdDev, AggregateMode::Numeric, 4, {2, 2}, nullptr);
+  EXPECT_EQ(grid.Cell(4, 2), "0");
+}
+
 TEST(AggregateAcross, StringModeJoinsTextsWithoutFailures) {
   TableDocument grid = GridOf({{Sjis("山田"), Sjis("太郎"), "old"}});
   EXPECT_EQ(AggregateAcross(grid, {1, 2, 3}, Statistic::Mean, AggregateMode::String, 3, {1, 1}, nullptr), 0);
