@@ -1,9 +1,13 @@
 // Measures opening the corpus in the main window, offscreen: reading, the
 // side-file check, renumbering, fitting every column's width and the first
-// paint; then jumping to the last row, scrolling and selecting a whole column.
+// paint; then jumping to the last row, scrolling and selecting a whole column;
+// range operations, reordering columns, and calculations over every row.
 //   QT_QPA_PLATFORM=offscreen tabulo-window-bench CORPUS
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
 #include <QApplication>
 #include <QPixmap>
 #include <QListView>
@@ -23,6 +27,7 @@
 #include "platform/ScriptedServices.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
+#include "ui/calc/TCalcForm.h"
 
 namespace {
 
@@ -140,6 +145,41 @@ int main(int argc, char** argv) {
     (void)window.grab();
   });
   std::printf("reorder the columns (dialog)  %7.3f s\n", reorder);
+
+  // Calculations over every row: a formula from the calculation bar into a
+  // whole column, then totals rows of two columns from the dialog.
+  platform.prompter.Then(tabulo::platform::Answer::No);
+  window.OpenCsvFile(corpus);
+  window.findChild<QAction*>("mmShowPanelCalc")->trigger();
+  window.CalcLine()->setEditText("TRUNC( ( %7% + %8% ) / 3 * 10 + 0.5 ) / 10");
+  const double bar = Seconds([&] {
+    window.Grid().SetSelection({10, 1, 10, window.Grid().RowCount() - 1});
+    window.SyncViewFromDocument();
+    platform.prompter.Then(tabulo::platform::Answer::Yes);  // replace the selection
+    platform.prompter.Then(tabulo::platform::Answer::Ok);   // the file's title line is no number
+    window.BtnDoCalcClick();
+    (void)window.grab();
+  });
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<tabulo::ui::TCalcForm*>(QApplication::activeModalWidget());
+    dialog->SetPage(tabulo::ui::TCalcForm::PageDown);
+    auto* list = dialog->findChild<QListWidget*>("LBKoumoku");
+    list->item(6)->setSelected(true);
+    list->item(7)->setSelected(true);
+    dialog->findChild<QCheckBox*>("CBGoukei")->setChecked(true);
+    dialog->btnCalcClick();
+  });
+  const double totals = Seconds([&] {
+    platform.prompter.Then(tabulo::platform::Answer::Ok);
+    window.findChild<QAction*>("mmCalc")->trigger();
+    (void)window.grab();
+  });
+  std::printf("formula into a whole column   %7.3f s\n", bar);
+  std::printf("totals rows of two columns    %7.3f s  (sum and mean)\n", totals);
+  const tabulo::TableDocument& result = window.Grid();
+  const int sumRow = result.RowCount() - 2;
+  std::printf("  row 2 of the formula column: %s; totals: %s, %s\n", std::string(result.Cell(10, 2)).c_str(),
+              std::string(result.Cell(7, sumRow)).c_str(), std::string(result.Cell(8, sumRow)).c_str());
   std::filesystem::remove_all(config);
   return 0;
 }
