@@ -20,6 +20,7 @@
 #include "support/GridText.h"
 #include "support/TestFiles.h"
 #include "ui/app/GridModel.h"
+#include "support/WindowFixture.h"
 #include "ui/app/TTabulo.h"
 #include "ui/calc/TCalcForm.h"
 
@@ -32,23 +33,14 @@ class CalculationTest final : public QObject {
   Q_OBJECT
 
  private:
-  struct Fixture {
-    test::TempDir dir;
-    platform::ScriptedPlatform platform;
-    std::unique_ptr<TTabulo> window;
-
+  struct Fixture : test::WindowFixture {
     Fixture() {
-      window = std::make_unique<TTabulo>(platform.AsServices(),
-                                         WindowFiles{dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path()});
       window->resize(900, 600);
-      window->show();
       for (int row = 1; row <= 3; ++row) {
         Grid().SetCell(1, row, std::to_string(row * 10));
         Grid().SetCell(2, row, row == 2 ? "" : std::to_string(row));
       }
     }
-    TableDocument& Grid() { return window->Grid(); }
-    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
     QComboBox* Line() const { return window->CalcLine(); }
     QPushButton* Run() const { return window->findChild<QPushButton*>("BtnDoCalc"); }
   };

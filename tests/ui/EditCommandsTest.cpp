@@ -16,6 +16,7 @@
 #include "support/TestFiles.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
+#include "support/WindowFixture.h"
 #include "ui/app/TTabulo.h"
 
 using tabulo::platform::Answer;
@@ -26,23 +27,7 @@ class EditCommandsTest final : public QObject {
   Q_OBJECT
 
  private:
-  struct Fixture {
-    test::TempDir dir;
-    platform::ScriptedPlatform platform;
-    std::unique_ptr<TTabulo> window;
-
-    Fixture() {
-      window = std::make_unique<TTabulo>(platform.AsServices(),
-                                         WindowFiles{dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path()});
-      window->resize(800, 600);
-      window->show();
-    }
-    TableDocument& Grid() { return window->Grid(); }
-    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
-    void Select(const TGridRect& rect) {
-      Grid().SetSelection(rect);
-      window->SyncViewFromDocument();
-    }
+  struct Fixture : test::WindowFixture {
     void Fill() {
       for (int row = 1; row <= 3; ++row) {
         for (int col = 1; col <= 3; ++col) Grid().SetCell(col, row, std::string(1, static_cast<char>('a' + (row - 1) * 3 + col - 1)));

@@ -24,6 +24,7 @@
 #include "support/TestFiles.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
+#include "support/WindowFixture.h"
 #include "ui/app/TTabulo.h"
 
 using tabulo::platform::Answer;
@@ -35,22 +36,7 @@ class MainWindowTest final : public QObject {
   Q_OBJECT
 
  private:
-  // A window with its settings in a fresh folder and every service scripted.
-  struct Fixture {
-    test::TempDir dir;
-    platform::ScriptedPlatform platform;
-    std::unique_ptr<TTabulo> window;
-
-    Fixture() { Open(); }
-    WindowFiles Files() const {
-      return {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path()};
-    }
-    void Open() {
-      window = std::make_unique<TTabulo>(platform.AsServices(), Files());
-      window->resize(800, 600);
-      window->show();
-    }
-    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
+  struct Fixture : test::WindowFixture {
     std::filesystem::path Write(const char* name, std::string_view bytes) const {
       test::WriteFile(dir / name, bytes);
       return dir / name;
