@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,31 +14,16 @@
 #include <vector>
 
 #include "bench/ResidentMemory.h"
+#include "bench/Timing.h"
 #include "core/base/FileIo.h"
 #include "core/document/CsvReader.h"
 #include "core/document/CsvWriter.h"
 #include "core/document/DocumentOperations.h"
-#include "platform/Prompter.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-class YesPrompter final : public tabulo::platform::Prompter {
- public:
-  tabulo::platform::Answer Ask(const tabulo::platform::Prompt&) override { return tabulo::platform::Answer::Yes; }
-};
-
-template <typename Work>
-double BestSeconds(int repeat, Work work) {
-  double best = 1e30;
-  for (int i = 0; i < repeat; ++i) {
-    const auto start = Clock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return best;
-}
+using bench::BestSeconds;
+using bench::YesPrompter;
 
 void Report(const char* what, double bytes, double seconds) {
   std::printf("%-28s %8.3f s  %8.1f MB/s\n", what, seconds, bytes / seconds / 1e6);

@@ -5,7 +5,6 @@
 // results into a new last column, as the calculation command does.
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,32 +12,17 @@
 #include <string>
 #include <string_view>
 
+#include "bench/Timing.h"
 #include "core/base/Errors.h"
 #include "core/calc/GridCalcEngine.h"
 #include "core/document/CsvReader.h"
 #include "core/document/DocumentOperations.h"
 #include "core/locale/Encoding.h"
-#include "platform/Prompter.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-class YesPrompter final : public tabulo::platform::Prompter {
- public:
-  tabulo::platform::Answer Ask(const tabulo::platform::Prompt&) override { return tabulo::platform::Answer::Yes; }
-};
-
-template <typename Work>
-double BestSeconds(int repeat, Work work) {
-  double best = 1e30;
-  for (int i = 0; i < repeat; ++i) {
-    const auto start = Clock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return best;
-}
+using bench::BestSeconds;
+using bench::YesPrompter;
 
 void Report(const char* what, int rows, double seconds) {
   std::printf("%-34s %8.3f s  %8.1f ns/row\n", what, seconds, seconds / rows * 1e9);

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "bench/ResidentMemory.h"
+#include "bench/Timing.h"
 #include "core/base/FileIo.h"
 #include "core/document/CsvReader.h"
 #include "platform/ScriptedServices.h"
@@ -29,18 +30,8 @@
 #include "ui/app/TTabulo.h"
 #include "ui/calc/TCalcForm.h"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work>
-double Seconds(Work work) {
-  const auto start = Clock::now();
-  work();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-}  // namespace
+using bench::Clock;
+using bench::Seconds;
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
