@@ -42,6 +42,23 @@ TEST(CliAggregate, DownAppendsTotalsRows) {
   EXPECT_EQ(run.out, "1,a,1\r\n2,b,2\r\n" + Sjis("集計,合計,3\r\n集計,最大値,2\r\n"));
 }
 
+// A government statistics download: every field quoted, numbers with
+// thousands separators, the country's total in the first data row.
+TEST(CliAggregate, TotalsOfAPublishedTableReadItsQuotedNumbers) {
+  const auto file = tabulo::test::SharedTestData("estat-population/FEH_00200524_251118062717.csv");
+  if (!file) GTEST_SKIP() << "the shared test data are not on this machine";
+  const ToolRun run = RunTool({"aggregate", file->string(), "-o", "-", "--first-line-titles", "yes", "--down",
+                               "2005年,2024年", "--stats", "Sum,Max,Min", "--label", "全国・都道府県",
+                               "--attributes", "no"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  // The country once and its 47 prefectures again, which add up to it within rounding.
+  const std::string totals = run.out.substr(run.out.find(Sjis(",,,合計")));
+  EXPECT_EQ(totals, Sjis(",,,合計,,255537,,,,,,,247605\r\n"
+                         ",,,最大値,,127768,,,,,,,123802\r\n"
+                         ",,,最小値,,607,,,,,,,531\r\n"));
+}
+
 TEST(CliAggregate, UsageMistakes) {
   tabulo::test::TempDir dir;
   WriteFile(dir / "in.csv", "1,2\r\n");
