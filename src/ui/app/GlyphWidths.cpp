@@ -66,7 +66,7 @@ int GlyphWidths::Width(std::string_view text) const {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const unsigned char* const end = p + text.size();
   while (p + 1 < end) {
-    const unsigned pair = IsLeadByte(p[0]) & IsTrailByte(static_cast<char>(p[1]));
+    const unsigned pair = static_cast<unsigned>(IsLeadByte(p[0])) & static_cast<unsigned>(IsTrailByte(static_cast<char>(p[1])));
     width += m_advances[pair ? (p[0] << 8 | p[1]) : p[0]];
     p += 1 + pair;
   }
