@@ -47,7 +47,11 @@ void TTabulo::ApplyColumnWidths() {
   const TableDocument& grid = m_document.grid;
   QHeaderView* header = SGCSV->horizontalHeader();
   const QSignalBlocker blocker(header);
+  // With updates off the header does not work out each section's place on the
+  // screen after every resize, which made wide files take seconds.
+  header->setUpdatesEnabled(false);
   for (int col = 1; col < grid.ColCount(); ++col) header->resizeSection(col - 1, grid.ColWidth(col));
+  header->setUpdatesEnabled(true);
   SGCSV->SetRowNumberWidth(grid.ColWidth(0));
 }
 
