@@ -187,6 +187,26 @@ class CalculationTest final : public QObject {
     QCOMPARE(f.Line()->itemText(0), QString("RowNo * 2"));
   }
 
+  void dialogColumnMenuInsertsTitles() {
+    Fixture f;
+    f.Grid().Item(2).Title = Sjis("数量");
+    OnDialog([&f](TCalcForm& dialog) {
+      dialog.SetPage(TCalcForm::PageFormula);
+      auto* line = dialog.findChild<QComboBox*>("CBCalcLine");
+      for (int round = 0; round < 2; ++round) {
+        dialog.findChild<QPushButton*>("btnColName")->click();
+        auto* columns = dialog.findChild<QMenu*>("PMColName");
+        QVERIFY(columns != nullptr);
+        QCOMPARE(columns->actions().size(), f.Grid().ColCount());  // built once, not again
+        columns->actions().at(2)->trigger();
+        columns->hide();
+      }
+      QCOMPARE(line->currentText(), QString("[数量][数量]"));
+      dialog.reject();
+    });
+    f.Action("mmCalc")->trigger();
+  }
+
   void dialogWithoutChosenColumnsWarnsAndStaysOpen() {
     Fixture f;
     OnDialog([&f](TCalcForm& dialog) {

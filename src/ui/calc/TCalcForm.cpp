@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,16 @@ void SetTextColour(QWidget* widget, bool blue) {
   palette.setColor(QPalette::WindowText, blue ? kBlue : normal);
   palette.setColor(QPalette::ButtonText, blue ? kBlue : normal);
   widget->setPalette(palette);
+}
+
+// A drop-down list of columns. Its width does not follow its entries, which
+// would have every entry measured: seconds for a file of many thousand columns.
+QComboBox* ColumnChoice(QWidget* parent, const char* name) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(16);
+  return box;
 }
 
 // A radio group: a titled box of buttons whose ids are their positions.
@@ -82,6 +93,7 @@ void TCalcForm::BuildControls() {
   LBKoumoku = new QListWidget(GBKoumoku);
   LBKoumoku->setObjectName("LBKoumoku");
   LBKoumoku->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  LBKoumoku->setUniformItemSizes(true);
   listLayout->addWidget(LBKoumoku);
   for (int col = 1; col < m_grid.ColCount(); ++col) LBKoumoku->addItem(text(m_grid.Cell(col, 0)) + "：" + text(m_grid.Cell(col, 1)));
 
@@ -92,8 +104,7 @@ void TCalcForm::BuildControls() {
   CBNewCol = new QCheckBox("新規に列を作成して代入", GBTarget);
   CBNewCol->setObjectName("CBNewCol");
   LabelCols = new QLabel("結果を代入する列", GBTarget);
-  CBCols = new QComboBox(GBTarget);
-  CBCols->setObjectName("CBCols");
+  CBCols = ColumnChoice(GBTarget, "CBCols");
   for (int col = 1; col < m_grid.ColCount(); ++col) CBCols->addItem(LBKoumoku->item(col - 1)->text());
   CBCols->setCurrentIndex(std::clamp(m_grid.Col() - 1, 0, std::max(CBCols->count() - 1, 0)));
   targetLayout->addWidget(CBNewCol);
@@ -165,8 +176,7 @@ QWidget* TCalcForm::BuildDownPage() {
   CBStatistics[static_cast<int>(Statistic::Mean)]->setChecked(true);
   right->addWidget(needed);
   right->addWidget(new QLabel("集計の名前を代入する項目", page));
-  CBLabel = new QComboBox(page);
-  CBLabel->setObjectName("CBLabel");
+  CBLabel = ColumnChoice(page, "CBLabel");
   for (int i = 0; i < CBCols->count(); ++i) CBLabel->addItem(CBCols->itemText(i));
   right->addWidget(CBLabel);
   auto* list = new QVBoxLayout;
@@ -218,7 +228,6 @@ QWidget* TCalcForm::BuildFormulaPage() {
   shared->setObjectName("SharedXX");
   layout->addLayout(shared);
   m_menus = new FormulaMenus(FormulaMenuOwner::Dialog, CBCalcLine->lineEdit(), this);
-  m_menus->RebuildColumnMenu(m_grid);
   return page;
 }
 
@@ -230,7 +239,12 @@ void TCalcForm::ConnectEvents() {
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, this, [this] { m_services.help.ShowContext(help::kHelpCalcDialog); });
   connect(btnTest, &QPushButton::clicked, this, &TCalcForm::btnTestClick);
-  connect(btnColName, &QPushButton::clicked, this, [this] { FormulaMenus::PopUpBelow(m_menus->ColumnMenu(), CBCalcLine); });
+  connect(btnColName, &QPushButton::clicked, this, [this] {
+    // Built once, when first asked for: a file of many thousand columns
+    // would otherwise slow down every opening of the dialog.
+    if (m_menus->ColumnMenu()->isEmpty()) m_menus->RebuildColumnMenu(m_grid);
+    FormulaMenus::PopUpBelow(m_menus->ColumnMenu(), CBCalcLine);
+  });
   connect(btnFuncName, &QPushButton::clicked, this, [this] { FormulaMenus::PopUpBelow(m_menus->FunctionMenu(), CBCalcLine); });
   connect(CBCalcLine, &QComboBox::editTextChanged, this, &TCalcForm::CBCalcLineChange);
   for (QButtonGroup* group : {RG1, RG2, RG3, RG4}) {
