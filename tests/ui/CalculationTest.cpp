@@ -130,6 +130,24 @@ class CalculationTest final : public QObject {
     QCOMPARE(f.Line()->currentText(), QString("Sqrt( 2*[単価] )"));
   }
 
+  void theColumnMenuFollowsTitleChanges() {
+    Fixture f;
+    auto* button = f.window->findChild<QPushButton*>("btnColName");
+    button->click();
+    auto* columns = f.window->findChild<QMenu*>("PMColName");
+    columns->hide();
+    QAction* kept = columns->actions().at(1);
+    button->click();  // nothing changed: the same items
+    columns->hide();
+    QCOMPARE(columns->actions().at(1), kept);
+    f.Grid().Item(1).Title = Sjis("単価");
+    button->click();
+    columns->hide();
+    QVERIFY(columns->actions().at(1)->text().startsWith("単価"));
+    columns->actions().at(1)->trigger();
+    QCOMPARE(f.Line()->currentText(), QString("[単価]"));
+  }
+
   void dialogAcrossAveragesIntoANewColumn() {
     Fixture f;
     OnDialog([](TCalcForm& dialog) {

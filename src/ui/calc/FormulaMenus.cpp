@@ -35,16 +35,24 @@ int FormulaMenus::ItemsPerScreen() const {
 }
 
 void FormulaMenus::RebuildColumnMenu(const TableDocument& grid) {
-  m_columnMenu->clear();
   Cp932Converter converter;
-  const int perScreen = ItemsPerScreen();
-  const bool compact = perScreen < grid.ColCount();
+  const bool compact = ItemsPerScreen() < grid.ColCount();
+  QStringList captions;
+  QStringList inserts;
+  captions.reserve(grid.ColCount());
+  inserts.reserve(grid.ColCount());
   for (int col = 0; col < grid.ColCount(); ++col) {
-    const std::string title(grid.Cell(col, 0));
-    QAction* item = m_columnMenu->addAction(FromSjis(converter, ColumnMenuCaption(title, grid.Cell(col, 1), compact)));
-    const QString insert = "[" + FromSjis(converter, title) + "]";
-    connect(item, &QAction::triggered, this, [this, insert] { Insert(insert); });
+    captions.append(FromSjis(converter, ColumnMenuCaption(grid.Cell(col, 0), grid.Cell(col, 1), compact)));
+    inserts.append("[" + FromSjis(converter, grid.Cell(col, 0)) + "]");
   }
+  if (captions == m_columnCaptions && inserts == m_columnInserts) return;
+  m_columnMenu->clear();
+  for (qsizetype i = 0; i < captions.size(); ++i) {
+    QAction* item = m_columnMenu->addAction(captions[i]);
+    connect(item, &QAction::triggered, this, [this, insert = inserts[i]] { Insert(insert); });
+  }
+  m_columnCaptions = std::move(captions);
+  m_columnInserts = std::move(inserts);
 }
 
 void FormulaMenus::BuildFunctionMenu() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 #include "core/calc/MenuCaptions.h"
 #include "core/document/TableDocument.h"
@@ -24,7 +25,10 @@ class FormulaMenus final : public QObject {
   QMenu* ColumnMenu() const noexcept { return m_columnMenu; }
   QMenu* FunctionMenu() const noexcept { return m_functionMenu; }
 
-  // Fills the column menu from the grid's titles and first data row.
+  // Fills the column menu from the grid's titles and first data row. A menu
+  // that would come out the same is left as it is: Qt adds menu items in
+  // quadratic time, which a file of many thousand columns would feel on
+  // every opening.
   void RebuildColumnMenu(const TableDocument& grid);
   // Opens a menu just below a control.
   static void PopUpBelow(QMenu* menu, QWidget* control);
@@ -42,6 +46,9 @@ class FormulaMenus final : public QObject {
   QLineEdit* m_field;
   QMenu* m_columnMenu;
   QMenu* m_functionMenu;
+  // What the column menu shows and inserts now.
+  QStringList m_columnCaptions;
+  QStringList m_columnInserts;
 };
 
 }  // namespace tabulo::ui

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -240,9 +239,10 @@ void TCalcForm::ConnectEvents() {
   connect(f1, &QShortcut::activated, this, [this] { m_services.help.ShowContext(help::kHelpCalcDialog); });
   connect(btnTest, &QPushButton::clicked, this, &TCalcForm::btnTestClick);
   connect(btnColName, &QPushButton::clicked, this, [this] {
-    // Built once, when first asked for: a file of many thousand columns
+    // Built when first asked for (the grid does not change while the dialog
+    // is open, so later calls keep it): a file of many thousand columns
     // would otherwise slow down every opening of the dialog.
-    if (m_menus->ColumnMenu()->isEmpty()) m_menus->RebuildColumnMenu(m_grid);
+    m_menus->RebuildColumnMenu(m_grid);
     FormulaMenus::PopUpBelow(m_menus->ColumnMenu(), CBCalcLine);
   });
   connect(btnFuncName, &QPushButton::clicked, this, [this] { FormulaMenus::PopUpBelow(m_menus->FunctionMenu(), CBCalcLine); });
