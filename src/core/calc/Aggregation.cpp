@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/base/Progress.h"
+#include "core/calc/FormulaRuns.h"
 #include "core/calc/RunningFigures.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/NumberText.h"
@@ -59,6 +60,17 @@ std::string Format(long double value, AggregateMode mode) {
   return FormatGeneral(value);
 }
 
+// A statistic of values near the limit of extended precision can overflow
+// (a sum of squares, a sum): such a result is no number to write, so its
+// cell gets "Error" and counts as one failure.
+std::string FormatOrFail(long double value, AggregateMode mode, int& failures) {
+  if (!std::isfinite(value)) {
+    ++failures;
+    return std::string(kCalcErrorText);
+  }
+  return Format(value, mode);
+}
+
 }  // namespace
 
 std::string StatisticCaption(Statistic statistic) { return kStatisticCaptions[static_cast<int>(statistic)]; }
@@ -95,7 +107,7 @@ int AggregateAcross(TableDocument& grid, const std::vector<int>& columns, Statis
           ++failures;
         }
       }
-      result = Format(StatisticOf(figures, statistic), mode);
+      result = FormatOrFail(StatisticOf(figures, statistic), mode, failures);
     }
     grid.SetCell(target, row, result);
     scope.Update(static_cast<std::uint64_t>(row - rows.first + 1), static_cast<std::uint64_t>(rows.last - rows.first + 1));
@@ -132,7 +144,8 @@ DownResult AggregateDown(TableDocument& grid, const std::vector<int>& columns,
     }
     if (figures.Count() > 0) {
       for (std::size_t k = 0; k < added.size(); ++k) {
-        grid.SetCell(col, lastDataRow + 1 + static_cast<int>(k), Format(StatisticOf(figures, added[k]), mode));
+        grid.SetCell(col, lastDataRow + 1 + static_cast<int>(k),
+                    FormatOrFail(StatisticOf(figures, added[k]), mode, result.failures));
       }
       result.wroteAny = true;
     }

@@ -41,6 +41,20 @@ TEST(AggregateAcross, VarianceKeepsItsDigitsForCloseLargeValuesAndIsNeverNegativ
   EXPECT_EQ(grid.Cell(4, 2), "0");
 }
 
+TEST(Aggregate, AResultBeyondExtendedPrecisionIsAFailureNotAText) {
+  const std::string huge(4930, '9');  // about 1E4930: its square overflows
+  TableDocument grid = GridOf({{huge, "-" + huge, "1"}, {"1", "2", ""}}, 5);
+  EXPECT_EQ(AggregateAcross(grid, {1, 2}, Statistic::Variance, AggregateMode::Numeric, 4, {1, 2}, nullptr), 1);
+  EXPECT_EQ(grid.Cell(4, 1), "Error");
+  EXPECT_EQ(grid.Cell(4, 2), "0.25");
+  const DownResult down = AggregateDown(grid, {1, 2}, {true, false, false, false, true, false},
+                                        AggregateMode::Numeric, 3, nullptr);
+  EXPECT_EQ(down.failures, 2);  // both variances; the sums stay numbers
+  EXPECT_EQ(grid.Cell(1, 3), "1E4930");
+  EXPECT_EQ(grid.Cell(1, 4), "Error");
+  EXPECT_EQ(grid.Cell(2, 4), "Error");
+}
+
 TEST(AggregateAcross, StringModeJoinsTextsWithoutFailures) {
   TableDocument grid = GridOf({{Sjis("山田"), Sjis("太郎"), "old"}});
   EXPECT_EQ(AggregateAcross(grid, {1, 2, 3}, Statistic::Mean, AggregateMode::String, 3, {1, 1}, nullptr), 0);
