@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,6 +147,26 @@ class CalculationTest final : public QObject {
     QVERIFY(columns->actions().at(1)->text().startsWith("単価"));
     columns->actions().at(1)->trigger();
     QCOMPARE(f.Line()->currentText(), QString("[単価]"));
+  }
+
+  void dialogColoursTheChosenOptionsBlue() {
+    Fixture f;
+    OnDialog([](TCalcForm& dialog) {
+      const auto blue = [](QWidget* widget) { return widget->palette().color(QPalette::WindowText) == QColor(0, 0, 255); };
+      const QList<QAbstractButton*> methods = dialog.findChild<QGroupBox*>("RG2")->findChildren<QAbstractButton*>();
+      for (QAbstractButton* button : methods) QCOMPARE(blue(button), button->text() == "平均");
+      auto* newColumn = dialog.findChild<QCheckBox*>("CBNewCol");
+      auto* label = dialog.findChild<QLabel*>("LabelCols");
+      QVERIFY(!blue(newColumn) && blue(label));
+      newColumn->setChecked(true);
+      QVERIFY(blue(newColumn) && !blue(label));
+      QVERIFY(!dialog.findChild<QComboBox*>("CBCols")->isEnabled());
+      methods.front()->click();  // 合計
+      QVERIFY(blue(methods.front()));
+      QVERIFY(!blue(methods.at(1)));
+      dialog.reject();
+    });
+    f.Action("mmCalc")->trigger();
   }
 
   void dialogAcrossAveragesIntoANewColumn() {

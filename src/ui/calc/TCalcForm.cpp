@@ -103,6 +103,7 @@ void TCalcForm::BuildControls() {
   CBNewCol = new QCheckBox("新規に列を作成して代入", GBTarget);
   CBNewCol->setObjectName("CBNewCol");
   LabelCols = new QLabel("結果を代入する列", GBTarget);
+  LabelCols->setObjectName("LabelCols");
   CBCols = ColumnChoice(GBTarget, "CBCols");
   for (int col = 1; col < m_grid.ColCount(); ++col) CBCols->addItem(LBKoumoku->item(col - 1)->text());
   CBCols->setCurrentIndex(std::clamp(m_grid.Col() - 1, 0, std::max(CBCols->count() - 1, 0)));
@@ -288,8 +289,7 @@ void TCalcForm::UpdateColours() {
   const bool newColumn = CBNewCol->isChecked() && CBNewCol->isVisible();
   SetTextColour(CBNewCol, CBNewCol->isChecked());
   CBCols->setEnabled(!newColumn);
-  SetTextColour(LabelCols, false);
-  LabelCols->setEnabled(!newColumn);
+  SetTextColour(LabelCols, !newColumn);  // the column list is the target: its label is blue
 }
 
 void TCalcForm::CBCalcLineChange() {
