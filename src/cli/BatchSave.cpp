@@ -54,7 +54,9 @@ void SaveOutput(Document& document, const ParsedArgs& args, std::ostream& out) {
     WriteDelimitedText(document.grid, options.Format(), options.WithTitle, options.WithRowNumbers, sink, nullptr);
     out.flush();
   } else {
-    WriteDocument(document, output, options, nullptr);
+    // Every verb that saves reads its document from its one input file.
+    const std::filesystem::path documentFile = args.files.empty() ? std::filesystem::path() : std::filesystem::path(args.files.front());
+    WriteDocument(document, output, options, nullptr, documentFile);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -94,6 +95,48 @@ TEST(CliErrors, FailuresExitWithOneAndSayWhy) {
   const ToolRun blocked = Cli({"convert", (dir / "in.csv").string(), "-o", dir.Path().string()});
   EXPECT_EQ(blocked.status, 1);
   EXPECT_NE(blocked.err.find("同じ名前のフォルダがあります。"), std::string::npos) << blocked.err;
+}
+
+TEST(CliConvert, AnEmptyOrZeroedSideFileCostsNoRow) {
+  tabulo::test::TempDir dir;
+  const std::string path = (dir / "a.csv").string();
+  for (const std::string& side : {std::string(), std::string(200, '\0')}) {
+    WriteFile(dir / "a.csv", "pen,120\r\nink,80\r\n");
+    WriteFile(dir / "a.cfg", side);
+    ASSERT_EQ(Cli({"convert", path, "-o", path}).status, 0);
+    EXPECT_EQ(ReadFile(dir / "a.csv"), "pen,120\r\nink,80\r\n") << side.size();
+  }
+}
+
+TEST(CliConvert, RefusesTargetsItMayNotReplace) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "in.csv", "a,1\r\n");
+  const std::string in = (dir / "in.csv").string();
+
+  WriteFile(dir / "ro.csv", "KEEP\r\n");
+  ::chmod((dir / "ro.csv").c_str(), 0444);
+  const ToolRun readOnly = Cli({"convert", in, "-o", (dir / "ro.csv").string(), "--attributes", "no"});
+  EXPECT_EQ(readOnly.status, 1);
+  EXPECT_NE(readOnly.err.find("アクセスが拒否されました。"), std::string::npos) << readOnly.err;
+  EXPECT_EQ(ReadFile(dir / "ro.csv"), "KEEP\r\n");
+
+  for (const char* name : {"out.cfg", "out.ctl"}) {
+    const ToolRun sideName = Cli({"convert", in, "-o", (dir / name).string()});
+    EXPECT_EQ(sideName.status, 1) << name;
+    EXPECT_NE(sideName.err.find(".cfg と .ctl"), std::string::npos) << sideName.err;
+    EXPECT_FALSE(FileExists(dir / name)) << name;
+  }
+}
+
+TEST(CliConvert, SavingAnotherFormatWithoutAttributesKeepsTheInputsSideFile) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "d.csv", Sjis("品名,価格\r\nペン,120\r\n"));
+  const std::string path = (dir / "d.csv").string();
+  ASSERT_EQ(Cli({"convert", path, "-o", path, "--first-line-titles", "yes"}).status, 0);
+  ASSERT_EQ(Cli({"convert", path, "-o", (dir / "d.tsv").string(), "--format", "tab", "--attributes", "no"}).status, 0);
+  ASSERT_TRUE(FileExists(dir / "d.cfg"));
+  const ToolRun show = Cli({"show", path});
+  EXPECT_NE(show.out.find("\"Title\": \"価格\""), std::string::npos) << show.out;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 #include <cstring>
 #include <random>
 
@@ -32,6 +33,23 @@ std::string DescribeErrno(int error) {
 
 [[noreturn]] void ThrowFileError(MessageId id, const std::filesystem::path& path, int error) {
   throw FileError(FormatMessage(id, {path.string(), DescribeErrno(error)}), path);
+}
+
+// Whether the file's permission bits let this user write it (owner, else
+// group, else others). Deliberately the bits alone: replacing a file by
+// renaming over it only needs a writable folder, and a file its owner made
+// read-only must stay as it is whoever saves over it.
+bool HasWritePermission(const struct stat& info) {
+  if (info.st_uid == ::geteuid()) return (info.st_mode & S_IWUSR) != 0;
+  bool inGroup = info.st_gid == ::getegid();
+  if (!inGroup) {
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
+    if (count > 0 && ::getgroups(count, groups.data()) == count) {
+      inGroup = std::find(groups.begin(), groups.end(), info.st_gid) != groups.end();
+    }
+  }
+  return (info.st_mode & (inGroup ? S_IWGRP : S_IWOTH)) != 0;
 }
 
 }  // namespace
@@ -84,6 +102,7 @@ AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : m_target(std:
   struct stat existing {};
   const bool exists = ::stat(m_target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) ThrowFileError(MessageId::FileCreateFailed, m_target, EISDIR);
+  if (exists && !HasWritePermission(existing)) ThrowFileError(MessageId::FileCreateFailed, m_target, EACCES);
 
   std::random_device random;
   const std::filesystem::path folder = m_target.has_parent_path() ? m_target.parent_path() : ".";
@@ -159,6 +178,24 @@ void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
 bool FileExists(const std::filesystem::path& path) {
   std::error_code ec;
   return std::filesystem::is_regular_file(path, ec);
+}
+
+void RequireReplaceable(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return;
+  if (S_ISDIR(info.st_mode)) ThrowFileError(MessageId::FileCreateFailed, path, EISDIR);
+  if (!HasWritePermission(info)) ThrowFileError(MessageId::FileCreateFailed, path, EACCES);
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(a, b, ec)) return true;
+  const auto normal = [](const std::filesystem::path& path) {
+    std::error_code absoluteError;
+    const auto absolute = std::filesystem::absolute(path, absoluteError);
+    return (absoluteError ? path : absolute).lexically_normal();
+  };
+  return normal(a) == normal(b);
 }
 
 void RemoveFileIfExists(const std::filesystem::path& path) {

@@ -70,7 +70,9 @@ class StringSink final : public ByteSink {
 // go to a temporary file beside the target, which takes the target's place
 // (and permissions) only in Commit. A writer destroyed without Commit removes
 // its temporary file. A target that is a symbolic link is written through the
-// link. Throws FileError when the file cannot be created or written.
+// link. Throws FileError when the file cannot be created or written, and when
+// the target exists but its permission bits do not let this user write it
+// (as writing it in place would have failed).
 class AtomicFileWriter final : public ByteSink {
  public:
   explicit AtomicFileWriter(std::filesystem::path target);
@@ -99,6 +101,11 @@ std::string ReadWholeFile(const std::filesystem::path& path);
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 bool FileExists(const std::filesystem::path& path);
+// Throws FileError when `path` exists and may not be replaced: a folder, or a
+// file whose permission bits do not let this user write it.
+void RequireReplaceable(const std::filesystem::path& path);
+// Whether the two paths name the same file (also when neither exists yet).
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 // Removes a file if it exists; throws FileError when it exists and cannot be removed.
 void RemoveFileIfExists(const std::filesystem::path& path);
 

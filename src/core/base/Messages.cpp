@@ -18,6 +18,8 @@ std::string_view MessageText(MessageId id) {
     case MessageId::FileReadFailed: return "ファイル {1} の読み込みに失敗しました。\n{2}";
     case MessageId::FileCreateFailed: return "ファイル {1} を作成できません。\n{2}";
     case MessageId::FileWriteFailed: return "ファイル {1} の書き込みに失敗しました。\n{2}";
+    case MessageId::TargetIsSideFileName:
+      return "ファイル {1} には保存できません。\n拡張子 .cfg と .ctl は列の属性ファイルの名前に使われるため、別の名前を指定して下さい。";
     case MessageId::TooManyColumns:
       return "列の数が上限の {1} 列を超えるため、このファイルは読み込めません。";
     case MessageId::LineTooLong: return "1 行が長すぎるため、このファイルは読み込めません。";

@@ -19,6 +19,7 @@ enum class MessageId {
   FileReadFailed,
   FileCreateFailed,
   FileWriteFailed,
+  TargetIsSideFileName,
   TooManyColumns,
   LineTooLong,
   TooManyRows,

@@ -12,11 +12,30 @@ namespace tabulo {
 std::filesystem::path SideFilePath(const std::filesystem::path& textPath) { return ChangeFileExt(textPath, ".cfg"); }
 
 std::optional<std::filesystem::path> FindSideFile(const std::filesystem::path& textPath) {
+  if (IsSideFileName(textPath)) return std::nullopt;
   for (const char* extension : {".cfg", ".ctl"}) {
     auto candidate = ChangeFileExt(textPath, extension);
     if (FileExists(candidate)) return candidate;
   }
   return std::nullopt;
+}
+
+bool IsSideFileName(const std::filesystem::path& textPath) {
+  return SideFilePath(textPath) == textPath || ChangeFileExt(textPath, ".ctl") == textPath;
+}
+
+bool MayDeleteSideFileOf(const std::filesystem::path& target, const std::filesystem::path& documentFile) {
+  if (!documentFile.empty() && SameFile(target, documentFile)) return true;
+  const std::filesystem::path side = SideFilePath(target);
+  if (!documentFile.empty() && SameFile(SideFilePath(documentFile), side)) return false;
+  std::error_code ec;
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+    const std::filesystem::path& other = entry->path();
+    if (other.filename() == target.filename() || IsSideFileName(other)) continue;
+    if (SideFilePath(other).filename() == side.filename()) return false;
+  }
+  return !ec;
 }
 
 std::string BuildSideFile(Document& document) {
@@ -31,6 +50,29 @@ std::string BuildSideFile(Document& document) {
   }
   return writer.TakeBytes();
 }
+
+namespace {
+
+// Whether an untagged record read for column `col` looks like one an earlier
+// version wrote. That form has no tag to check, so without this any bytes
+// (an empty or zeroed file) would pass for it and cost the document its
+// first data row.
+bool IsPlausibleOldRecord(const TGPItem& item, int col) {
+  return item.DataType <= static_cast<std::uint8_t>(ColumnType::Currency) && item.ImeMode >= 1 &&
+         item.ImeMode <= 8 && item.Printed <= 1 && item.ColumnIndex == col && item.DisplayWidth >= 0 &&
+         item.DisplayWidth <= 0xFFFF && item.PrintWidth >= 0;
+}
+
+// A side file never hides every data column: widths of 0 throughout come
+// from damage, not from a choice anyone could work with.
+void ShowColumnsIfAllHidden(TableDocument& grid) {
+  for (int col = TableDocument::FixedCols(); col < grid.ColCount(); ++col) {
+    if (grid.ColWidth(col) > 0) return;
+  }
+  for (int col = TableDocument::FixedCols(); col < grid.ColCount(); ++col) grid.SetColWidth(col, grid.DefaultColWidth());
+}
+
+}  // namespace
 
 bool ApplySideFile(Document& document, std::string_view bytes) {
   TableDocument& grid = document.grid;
@@ -50,11 +92,15 @@ bool ApplySideFile(Document& document, std::string_view bytes) {
       TGPItem& item = grid.Item(col);
       if (oldForm) {
         item.LoadOldFromStream(reader);
+        if (!IsPlausibleOldRecord(item, col)) throw SilentAbort();
       } else {
         item.LoadFromStream(reader);
       }
       grid.SetColWidth(col, item.DisplayWidth);
     }
+    // The older form removes a data row, so only a complete set of records
+    // (one per column) counts as such a file; anything less is damage.
+    if (oldForm && col < grid.ColCount()) throw SilentAbort();
   } catch (const TabuloError&) {
     BuildDefaultColumns(grid);
     return false;
@@ -63,6 +109,7 @@ bool ApplySideFile(Document& document, std::string_view bytes) {
     grid.Item(col).Title = DefaultColumnTitle(col);
     grid.SetColWidth(col, grid.DefaultColWidth());
   }
+  ShowColumnsIfAllHidden(grid);
   if (oldForm && grid.RowCount() > 1) grid.DeleteRows(1, 1);
   return true;
 }

@@ -15,8 +15,21 @@ namespace tabulo {
 // "<name>.cfg" (written by the save commands).
 std::filesystem::path SideFilePath(const std::filesystem::path& textPath);
 // The side file to read for a text file: ".cfg", else ".ctl"; nullopt when
-// neither exists.
+// neither exists or the text file itself would be its own side file.
 std::optional<std::filesystem::path> FindSideFile(const std::filesystem::path& textPath);
+
+// Whether a text file of this name would be its own side file, when written
+// (".cfg") or read (".ctl"). Such names are refused as save targets, since the
+// side file would overwrite or misread the text.
+bool IsSideFileName(const std::filesystem::path& textPath);
+
+// Whether a save of the document to `target` without attributes may delete
+// the side file that lies beside `target`. It may when the target is the file
+// the document belongs to (`documentFile`, read from or last saved to), whose
+// side file it is. Otherwise the side file may belong to another file of the
+// same base name (the document's own file among them), and it is kept
+// whenever such a file exists or the folder cannot be looked at.
+bool MayDeleteSideFileOf(const std::filesystem::path& target, const std::filesystem::path& documentFile);
 
 // The side file's bytes for the document. Refreshes each column record's
 // ColumnIndex and DisplayWidth from the grid first.
@@ -27,8 +40,11 @@ std::string BuildSideFile(Document& document);
 // and columns remain; columns without a record get the default title and
 // width. A file whose print record does not read is taken as the older form
 // without one (untagged column records, the title line stored as data row 1,
-// which is removed). Returns false, with the columns reset, when a column
-// record does not read; the caller then treats the file as having none.
+// which is removed), but only when it holds a plausible record for every
+// column. Returns false, with the columns reset and no row removed, when a
+// column record does not read or the older form is incomplete or implausible;
+// the caller then treats the file as having none. Widths of 0 for every data
+// column fall back to the default width.
 bool ApplySideFile(Document& document, std::string_view bytes);
 
 // Reads and applies the side file of `textPath`; false when there is none or

@@ -86,6 +86,8 @@ class TTabulo final : public QMainWindow {
   void mmFileSaveClick();
   void OpenCsvFile(const std::filesystem::path& path);
   void AskSaveAndOpen(const std::filesystem::path& path);
+  // Save as: the save dialog, then the save; true when the file was written.
+  bool SaveDocumentAs();
   // The first of the files dropped on the window (only the first is used).
   void FileDropped(const std::filesystem::path& file);
   void mmModeChangeClick();

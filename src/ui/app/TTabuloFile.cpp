@@ -117,14 +117,16 @@ void TTabulo::mmAppendFileClick() {
   SGCSV->setFocus();
 }
 
-void TTabulo::btnFileSaveAsClick() {
+void TTabulo::btnFileSaveAsClick() { SaveDocumentAs(); }
+
+bool TTabulo::SaveDocumentAs() {
   SyncDocumentFromView();
   std::filesystem::path fileName = m_documentFile;
   SaveOptions chosen;
-  if (!AskSaveOptions(this, m_services, fileName, m_saveOptions, chosen)) return;
-  RunCommand(m_services.prompter, [&] {
+  if (!AskSaveOptions(this, m_services, fileName, m_saveOptions, chosen)) return false;
+  return RunCommand(m_services.prompter, [&] {
     BusyCursor busy;
-    WriteDocument(m_document, fileName, chosen, m_progress.get());
+    WriteDocument(m_document, fileName, chosen, m_progress.get(), m_documentFile);
     SetDocumentFile(fileName, false);
   });
 }
@@ -133,7 +135,7 @@ void TTabulo::mmFileSaveClick() {
   SyncDocumentFromView();
   RunCommand(m_services.prompter, [this] {
     BusyCursor busy;
-    WriteDocument(m_document, m_documentFile, m_saveOptions, m_progress.get());
+    WriteDocument(m_document, m_documentFile, m_saveOptions, m_progress.get(), m_documentFile);
   });
 }
 
@@ -146,7 +148,8 @@ void TTabulo::AskSaveAndOpen(const std::filesystem::path& path) {
                                   platform::Buttons::YesNoCancel};
   const platform::Answer answer = m_services.prompter.Ask(question);
   if (answer == platform::Answer::Cancel) return;
-  if (answer == platform::Answer::Yes) btnFileSaveAsClick();
+  // The edits must not be lost: the other file opens only once they are saved.
+  if (answer == platform::Answer::Yes && !SaveDocumentAs()) return;
   OpenCsvFile(path);
   SGCSV->setFocus();
 }

@@ -196,7 +196,9 @@ bool TTabulo::FormCloseQuery() {
                                   platform::Buttons::YesNoCancel};
   switch (m_services.prompter.Ask(question)) {
     case platform::Answer::Cancel: return false;
-    case platform::Answer::Yes: btnFileSaveAsClick(); return true;  // closes whether or not it was saved
+    // The window closes only once the edits are saved: a cancelled or failed
+    // save keeps it open with everything in it.
+    case platform::Answer::Yes: return SaveDocumentAs();
     default: return true;
   }
 }

@@ -41,7 +41,7 @@ TEST(WriteDocument, AttributesGoToTheSideFileAndSurviveReopening) {
   SaveOptions options;
   options.WithTitle = true;  // ignored while attributes are saved
   options.WithRowNumbers = true;
-  WriteDocument(document, dir / "shop.csv", options, nullptr);
+  WriteDocument(document, dir / "shop.csv", options, nullptr, {});
   EXPECT_EQ(ReadFile(dir / "shop.csv"), "pen,\"1,200\"\r\nink,300\r\n");
   ASSERT_TRUE(FileExists(dir / "shop.cfg"));
 
@@ -62,10 +62,10 @@ TEST(WriteDocument, AttributesGoToTheSideFileAndSurviveReopening) {
 TEST(WriteDocument, SavingWithoutAttributesDeletesTheSideFile) {
   test::TempDir dir;
   Document document = SampleDocument();
-  WriteDocument(document, dir / "shop.csv", SaveOptions{}, nullptr);
+  WriteDocument(document, dir / "shop.csv", SaveOptions{}, nullptr, {});
   ASSERT_TRUE(FileExists(dir / "shop.cfg"));
   SaveOptions options{1, false, true, true};
-  WriteDocument(document, dir / "shop.csv", options, nullptr);
+  WriteDocument(document, dir / "shop.csv", options, nullptr, dir / "shop.csv");
   EXPECT_FALSE(FileExists(dir / "shop.cfg"));
   EXPECT_EQ(ReadFile(dir / "shop.csv"),
             test::Sjis("行番") + "\titem\tprice\r\n1\tpen\t1,200\r\n2\tink\t300\r\n");
@@ -76,12 +76,12 @@ TEST(WriteDocument, AFailedSaveLeavesTextAndSideFileAsTheyWere) {
   WriteFile(dir / "shop.csv", "old text");
   std::filesystem::create_directory(dir / "shop.cfg");  // a folder in the way of the side file
   Document document = SampleDocument();
-  EXPECT_THROW(WriteDocument(document, dir / "shop.csv", SaveOptions{}, nullptr), FileError);
+  EXPECT_THROW(WriteDocument(document, dir / "shop.csv", SaveOptions{}, nullptr, {}), FileError);
   EXPECT_EQ(ReadFile(dir / "shop.csv"), "old text");
   EXPECT_TRUE(std::filesystem::is_directory(dir / "shop.cfg"));
 
-  EXPECT_THROW(WriteDocument(document, dir / "no-such-folder" / "a.csv", SaveOptions{}, nullptr), FileError);
-  EXPECT_THROW(WriteDocument(document, dir.Path(), SaveOptions{}, nullptr), FileError);
+  EXPECT_THROW(WriteDocument(document, dir / "no-such-folder" / "a.csv", SaveOptions{}, nullptr, {}), FileError);
+  EXPECT_THROW(WriteDocument(document, dir.Path(), SaveOptions{}, nullptr, {}), FileError);
   // No temporary files are left behind.
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++entries;
@@ -94,7 +94,7 @@ TEST(WriteDocument, KeepsTheReplacedFilesPermissionsAndFollowsLinks) {
   ::chmod((dir / "real.csv").c_str(), 0640);
   std::filesystem::create_symlink(dir / "real.csv", dir / "link.csv");
   Document document = SampleDocument();
-  WriteDocument(document, dir / "link.csv", SaveOptions{0, false, false, false}, nullptr);
+  WriteDocument(document, dir / "link.csv", SaveOptions{0, false, false, false}, nullptr, {});
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
   EXPECT_EQ(ReadFile(dir / "real.csv"), "pen,\"1,200\"\r\nink,300\r\n");
   struct stat info {};
@@ -105,7 +105,7 @@ TEST(WriteDocument, KeepsTheReplacedFilesPermissionsAndFollowsLinks) {
 TEST(LoadCsvDocument, UsesTheCtlSideFileWhenThereIsNoCfg) {
   test::TempDir dir;
   Document document = SampleDocument();
-  WriteDocument(document, dir / "a.csv", SaveOptions{}, nullptr);
+  WriteDocument(document, dir / "a.csv", SaveOptions{}, nullptr, {});
   std::filesystem::rename(dir / "a.cfg", dir / "a.ctl");
   Document reopened;
   ScriptedPrompter prompter;

@@ -223,15 +223,40 @@ class MainWindowTest final : public QObject {
     QVERIFY(!f.Close());
     f.platform.prompter.Then(Answer::No);
     QVERIFY(f.Close());
-    // Yes runs save as; cancelling its dialog still closes the window.
+    // Yes runs save as; cancelling its dialog keeps the window open.
     f.Open();
     f.platform.prompter.Then(Answer::Yes);
     QTimer::singleShot(0, [] {
       if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
     });
-    QVERIFY(f.Close());
+    QVERIFY(!f.Close());
     QCOMPARE(f.platform.prompter.Asked().back().id, MessageId::SaveBeforeExitQuestion);
     QVERIFY(!std::filesystem::exists(f.dir / "NewFile.csv"));
+  }
+
+  // Answering Yes and then failing to save must not lose the edits: the
+  // window stays open, and a dropped file is not opened over them.
+  void aFailedSaveKeepsTheWindowAndItsEdits() {
+    Fixture f;
+    f.Grid().SetCell(1, 1, "edited");
+    std::filesystem::create_directory(f.dir / "NewFile.csv");  // a folder in the save's way
+    const auto saveFails = [&] {
+      f.platform.prompter.Then(Answer::Yes);  // save first
+      f.platform.prompter.Then(Answer::Ok);   // the error box
+      QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("btnOk")->click(); });
+    };
+    saveFails();
+    QVERIFY(!f.Close());
+    QCOMPARE(f.platform.prompter.Asked().back().style, platform::BoxStyle::Error);
+
+    f.Action("mmNewWindow")->setChecked(false);
+    const auto dropped = f.Write("dropped.csv", "a,b\r\n");
+    saveFails();
+    f.window->FileDropped(dropped);
+    QCOMPARE(f.platform.prompter.Asked().back().style, platform::BoxStyle::Error);
+    QCOMPARE(f.Grid().Cell(1, 1), std::string("edited"));
+    QVERIFY(f.window->DocumentFile() != dropped);
+    QVERIFY(f.platform.prompter.AllAnswered());
   }
 
   void findSearchesFromTheCurrentCellAndBeepsWithoutAMatch() {
