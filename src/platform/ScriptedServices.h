@@ -74,12 +74,27 @@ class RecordingProcesses final : public Processes {
   std::vector<std::filesystem::path> started;
 };
 
-// A clipboard in memory.
+// A clipboard in memory. Assigning `text` directly stands for another
+// program's copy: the cells' bytes count only while `text` is what SetCells
+// put beside them.
 class MemoryClipboard final : public Clipboard {
  public:
   std::optional<std::u16string> Text() override { return text; }
   void SetText(const std::u16string& value) override { text = value; }
+  void SetCells(const std::u16string& value, const std::string& bytes) override {
+    text = value;
+    m_cellsText = value;
+    m_cells = bytes;
+  }
+  std::optional<std::string> Cp932Cells() override {
+    if (!m_cells || text != m_cellsText) return std::nullopt;
+    return m_cells;
+  }
   std::optional<std::u16string> text;
+
+ private:
+  std::optional<std::u16string> m_cellsText;
+  std::optional<std::string> m_cells;
 };
 
 // All scripted services together, for a window under test.

@@ -72,13 +72,23 @@ class Processes {
   virtual void StartNewInstance(const std::filesystem::path& file) = 0;
 };
 
-// The system clipboard's plain text.
+// The system clipboard: plain text for every program, and beside it the
+// cells' own code page 932 bytes for a paste within Tabulo. Going through
+// Unicode is not lossless for code page 932 (its duplicate NEC and IBM
+// characters come back as other codes, stray bytes do not convert at all), so
+// cells copied and pasted within the program travel as bytes.
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
   // nullopt when the clipboard holds no text.
   virtual std::optional<std::u16string> Text() = 0;
   virtual void SetText(const std::u16string& text) = 0;
+  // Puts copied cells on the clipboard: `text` for other programs, `cp932`
+  // (the same cells as stored) for Tabulo.
+  virtual void SetCells(const std::u16string& text, const std::string& cp932) = 0;
+  // The bytes of SetCells while the clipboard still holds what it put there
+  // (in this or another Tabulo process); nullopt once anything else replaced it.
+  virtual std::optional<std::string> Cp932Cells() = 0;
 };
 
 // Everything the windows ask of the desktop, in one place, so that a test can

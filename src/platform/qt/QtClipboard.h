@@ -9,6 +9,8 @@ class QtClipboard final : public Clipboard {
  public:
   std::optional<std::u16string> Text() override;
   void SetText(const std::u16string& text) override;
+  void SetCells(const std::u16string& text, const std::string& cp932) override;
+  std::optional<std::string> Cp932Cells() override;
 };
 
 }  // namespace tabulo::platform

@@ -61,6 +61,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole) return false;
+  // Closing an editor without a change writes nothing: converting the text
+  // back would turn code page 932's duplicate characters into their other
+  // codes and could not store stray bytes at all.
+  if (value.toString() == ToQString(m_grid.Cell(index.column() + 1, index.row() + 1))) return true;
   std::string text;
   try {
     text = m_converter.FromUtf16(value.toString().toStdU16String());

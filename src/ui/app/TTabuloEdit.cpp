@@ -40,7 +40,7 @@ QLineEdit* TTabulo::OpenCellEditor() const {
 void TTabulo::CopySelection() {
   BusyCursor busy;
   const std::string text = CopyRangeText(m_document.grid, m_document.grid.Selection(), m_progress.get());
-  m_services.clipboard.SetText(Cp932Converter().ToUtf16(text));
+  m_services.clipboard.SetCells(Cp932Converter().ToUtf16(text), text);
 }
 
 void TTabulo::mmCopyClick() {
@@ -78,11 +78,14 @@ void TTabulo::mmClearClick() {
 void TTabulo::mmPasteClick(int tag) {
   if (QLineEdit* box = FocusedTextBox()) return box->paste();
   if (QLineEdit* editor = OpenCellEditor()) return editor->paste();
-  const std::optional<std::u16string> clipboard = m_services.clipboard.Text();
-  if (!clipboard) return;
+  // Cells copied in Tabulo paste as the bytes they were; text from other
+  // programs is converted.
+  const std::optional<std::string> cells = m_services.clipboard.Cp932Cells();
+  const std::optional<std::u16string> clipboard = cells ? std::nullopt : m_services.clipboard.Text();
+  if (!cells && !clipboard) return;
   SyncDocumentFromView();
   RunCommand(m_services.prompter, [&] {
-    PasteIntoGrid(static_cast<PasteMode>(tag), Cp932Converter().FromUtf16(*clipboard));
+    PasteIntoGrid(static_cast<PasteMode>(tag), cells ? *cells : Cp932Converter().FromUtf16(*clipboard));
   });
 }
 

@@ -51,6 +51,31 @@ class EditCommandsTest final : public QObject {
     QCOMPARE(f.window->Model()->data(f.window->Model()->index(0, 0), Qt::DisplayRole).toString(), QString());
   }
 
+  // Copied cells paste back as the very bytes they were, even those that
+  // Unicode cannot carry; text from other programs is converted as before.
+  void cellsCopiedInTheProgramPasteAsTheirBytes() {
+    Fixture f;
+    f.Fill();
+    const std::string odd[] = {"\xED\x40", "\x87\x90\xEE\xEF", "\x80", "x\xA0\x82"};
+    f.Grid().SetCell(1, 1, odd[0]);
+    f.Grid().SetCell(2, 1, odd[1]);
+    f.Grid().SetCell(1, 2, odd[2]);
+    f.Grid().SetCell(2, 2, odd[3]);
+    f.Select({1, 1, 2, 2});
+    f.Action("mmCopy")->trigger();
+    f.Select({2, 2, 3, 3});
+    f.Action("mmPaste")->trigger();
+    QCOMPARE(std::string(f.Grid().Cell(2, 2)), odd[0]);
+    QCOMPARE(std::string(f.Grid().Cell(3, 2)), odd[1]);
+    QCOMPARE(std::string(f.Grid().Cell(2, 3)), odd[2]);
+    QCOMPARE(std::string(f.Grid().Cell(3, 3)), odd[3]);
+
+    f.platform.clipboard.text = u"\u2252";  // another program's ≒
+    f.Select({1, 1, 1, 1});
+    f.Action("mmPaste")->trigger();
+    QCOMPARE(std::string(f.Grid().Cell(1, 1)), test::Sjis("≒"));
+  }
+
   void pasteIntoARangeAndItsModes() {
     Fixture f;
     f.Fill();

@@ -75,6 +75,19 @@ class GridModelTest final : public QObject {
     QCOMPARE(std::string(grid.Cell(1, 1)), test::Sjis("ソ表Ⅲ"));
   }
 
+  // Bytes that do not survive a trip through Unicode: the NEC and IBM
+  // duplicates, stray single bytes and a character cut in half.
+  void anEditThatChangesNothingKeepsTheBytes() {
+    const std::string kept = "\xED\x40\x87\x90\xEE\xEF\x80\xA0\x82";
+    TableDocument grid = test::GridOf({{kept}});
+    GridModel model(grid);
+    const QModelIndex cell = model.index(0, 0);
+    QSignalSpy changed(&model, &GridModel::dataChanged);
+    QVERIFY(model.setData(cell, model.data(cell, Qt::EditRole), Qt::EditRole));
+    QCOMPARE(std::string(grid.Cell(1, 1)), kept);
+    QCOMPARE(changed.count(), 0);
+  }
+
   void glyphWidthsNeverExceedTheirBoundAndAddUp() {
     const GlyphWidths widths(QFont("Noto Sans CJK JP", 9));
     QVERIFY(widths.MaxWidthPerByte() > 0);
