@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const tabulo::TabuloError&) {
     return 0;  // refused with a message (too many columns): fine
   }
-  // Cells never hold tabs or line breaks once read, so the fully quoted
-  // format must bring every cell back.
+  // Cells may hold tabs and line breaks (quoted fields of comma or blank
+  // text), and the fully quoted format must bring every cell back.
   tabulo::StringSink saved;
   tabulo::WriteDelimitedText(grid, tabulo::SaveFormat::Quoted, false, false, saved, nullptr);
   FixedAnswer yes(true);

@@ -1,6 +1,7 @@
 #include "cli/ColumnArgument.h"
 
 #include "cli/ArgParser.h"
+#include "core/base/Errors.h"
 #include "core/base/Messages.h"
 #include "core/calc/GridCalcEngine.h"
 #include "core/locale/Encoding.h"
@@ -8,11 +9,25 @@
 
 namespace tabulo::cli {
 
+namespace {
+
+// The column titled `name`, or -1; a name code page 932 cannot hold is no title.
+int TitledColumn(const TableDocument& grid, const std::string& name) {
+  try {
+    return FindTitleColumn(grid, Cp932Converter().FromUtf8(name));
+  } catch (const ConvertError&) {
+    return -1;
+  }
+}
+
+}  // namespace
+
 int ResolveColumn(const TableDocument& grid, const std::string& name, int firstColumn) {
+  // Years and codes are common titles: a title equal to the name wins over
+  // the column at that position.
+  if (const int col = TitledColumn(grid, name); col >= firstColumn) return col;
   if (const auto index = ParseInt32(name)) {
     if (*index >= firstColumn && *index < grid.ColCount()) return *index;
-  } else if (const int col = FindTitleColumn(grid, Cp932Converter().FromUtf8(name)); col >= firstColumn) {
-    return col;
   }
   throw UsageError(FormatMessage(MessageId::CliColumnNotFound, {name}));
 }

@@ -7,10 +7,12 @@
 
 namespace tabulo::cli {
 
-// A column named on the command line: a column number (1 = the first data
-// column; 0, the row numbers, only when `firstColumn` is 0), or a title
-// (UTF-8) matched as formulas match titles (letter case ignored, the first
-// from the left wins). Throws UsageError for a column that is not there.
+// A column named on the command line: a title (UTF-8) matched as formulas
+// match titles (letter case ignored, the first from the left wins), else a
+// column number (1 = the first data column; 0, the row numbers, only when
+// `firstColumn` is 0). A title equal to the name wins over the column at
+// that position, so titles such as 2020 name their own column. Throws
+// UsageError for a column that is not there.
 int ResolveColumn(const TableDocument& grid, const std::string& name, int firstColumn = 1);
 
 // "all" or FIRST-LAST in grid indexes within the data rows; throws UsageError.

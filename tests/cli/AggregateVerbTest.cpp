@@ -23,6 +23,28 @@ TEST(CliAggregate, AcrossIntoANewColumnReportsFailures) {
   EXPECT_NE(run.err.find("エラーデータ数： 1"), std::string::npos) << run.err;
 }
 
+// Years as titles: a title equal to the argument wins over the column at
+// that position; a number names a position only when no title equals it.
+TEST(CliColumns, ATitleThatEqualsTheArgumentWinsOverThePosition) {
+  tabulo::test::TempDir dir;
+  WriteFile(dir / "years.csv", "2019,2020\r\n5,7\r\n");
+  const ToolRun year = RunTool({"calc", (dir / "years.csv").string(), "-o", "-", "--first-line-titles", "yes",
+                                "--formula", "[2019]*10", "--target", "2020", "--attributes", "no"});
+  ASSERT_EQ(year.status, 0) << year.err;
+  EXPECT_EQ(year.out, "5,50\r\n");
+
+  WriteFile(dir / "swapped.csv", "2,1\r\n5,7\r\n");
+  const ToolRun swapped = RunTool({"calc", (dir / "swapped.csv").string(), "-o", "-", "--first-line-titles", "yes",
+                                   "--formula", "0", "--target", "1", "--attributes", "no"});
+  ASSERT_EQ(swapped.status, 0) << swapped.err;
+  EXPECT_EQ(swapped.out, "5,0\r\n");
+  // No title "2" here: the number is the second column.
+  const ToolRun position = RunTool({"calc", (dir / "years.csv").string(), "-o", "-", "--first-line-titles", "yes",
+                                    "--formula", "[2019]+1", "--target", "2", "--attributes", "no"});
+  ASSERT_EQ(position.status, 0) << position.err;
+  EXPECT_EQ(position.out, "5,6\r\n");
+}
+
 TEST(CliAggregate, AcrossIntoAColumnOverSomeRows) {
   tabulo::test::TempDir dir;
   WriteFile(dir / "in.csv", "1,2,x\r\n3,4,y\r\n");

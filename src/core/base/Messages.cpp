@@ -98,6 +98,7 @@ std::string_view MessageText(MessageId id) {
              "縦集計: --down 列,列,... --stats 名前,名前,... --mode numeric|date|time --label 列\n"
              "  指定した列を縦に集計して、集計行を追加します。\n"
              "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
+             "数字と同じ列名があれば、数字はその列名の列を指します (列名 2020 の列は --target 2020)。\n"
              "保存のオプションは convert と同じです。集計に失敗したデータの数は標準エラーに書きます。";
     case MessageId::CalcOverflow: return "計算結果が大きすぎます (オーバーフロー)。";
     case MessageId::CalcInvalidOperation: return "計算できない値です (無効な演算)。";
@@ -109,7 +110,8 @@ std::string_view MessageText(MessageId id) {
              "IN が無い時は、新規作成した空の表の 1 列 1 行のセルについて計算します。\n"
              "計算に失敗したセルは Error と書いて 1 で終了します。\n"
              "- で始まる式は -- の後に書いて下さい (tabulo-cli eval -- -3*2)。\n"
-             "  --col C                             列番号 (1 = 最初の列、0 = 行番号の列) または列名 (既定: 1)\n"
+             "  --col C                             列名、または列番号 (1 = 最初の列、0 = 行番号の列)。\n"
+             "                                      C と同じ列名があれば、その列名の列 (既定: 1)\n"
              "  --row R                             行番号 (1 = 最初のデータ行、0 = タイトル行) (既定: 1)\n"
              "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
              "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
@@ -121,6 +123,7 @@ std::string_view MessageText(MessageId id) {
       return "使い方: tabulo-cli calc IN -o OUT --formula 式 (--target 列 | --new-column) [--rows all|開始-終了]\n"
              "各行について式を計算して、結果の列に書きます (--new-column では列「計算結果」を追加します)。\n"
              "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
+             "数字と同じ列名があれば、数字はその列名の列を指します (列名 2020 の列は --target 2020)。\n"
              "計算に失敗したセルには Error と書き、その数を標準エラーに書きます。保存のオプションは convert と同じです。";
     case MessageId::CalcConfirm:
       return "選択されている範囲のデータを\n\n　式：{1}\n\nの計算結果で置き換えます。\n\n　　よろしいですか？";

@@ -61,10 +61,11 @@ std::string Format(long double value, AggregateMode mode) {
 }
 
 // A statistic of values near the limit of extended precision can overflow
-// (a sum of squares, a sum): such a result is no number to write, so its
-// cell gets "Error" and counts as one failure.
+// (a sum of squares, a sum), and a sum of dates can pass the last day a date
+// can name: such a result is no value to write, so its cell gets "Error" and
+// counts as one failure.
 std::string FormatOrFail(long double value, AggregateMode mode, int& failures) {
-  if (!std::isfinite(value)) {
+  if (!std::isfinite(value) || (mode == AggregateMode::Date && !IsDateSerialInRange(value))) {
     ++failures;
     return std::string(kCalcErrorText);
   }

@@ -10,6 +10,7 @@
 #include "core/base/Messages.h"
 #include "core/base/Progress.h"
 #include "core/document/SplitLine.h"
+#include "core/document/TextRecords.h"
 
 namespace tabulo {
 namespace {
@@ -43,8 +44,31 @@ FirstPass ScanWholeText(ByteSource& source, std::vector<char>& buffer) {
   return pass;
 }
 
-Delimiter ChooseDelimiter(const FirstPass& pass, platform::Prompter& prompter) {
-  if (pass.tab) return Delimiter::Tab;
+// Looks for a tab outside the quoted fields of comma-separated text. A
+// comma file may hold tabs inside quoted fields (its writer quotes them);
+// those must not make it a tab-separated file.
+class UnquotedTabProbe final : public RecordConsumer {
+ public:
+  Take Record(std::string_view text, bool whole) override {
+    const UnquotedByteScan scan = ScanForUnquotedByte(text, Delimiter::Comma, '\t');
+    if (!whole && scan.outcome == SplitOutcome::OpenQuote) return Take::OpenQuote;
+    m_found = scan.found;
+    return m_found ? Take::Stop : Take::Taken;
+  }
+  bool Found() const noexcept { return m_found; }
+
+ private:
+  bool m_found = false;
+};
+
+// A tab outside quoted fields wins, else a comma, else the blank question.
+Delimiter ChooseDelimiter(const FirstPass& pass, ByteSource& source, std::vector<char>& buffer,
+                          platform::Prompter& prompter) {
+  if (pass.tab) {
+    UnquotedTabProbe probe;
+    ReadRecords(source, Delimiter::Comma, buffer, probe, nullptr);
+    return probe.Found() ? Delimiter::Tab : Delimiter::Comma;
+  }
   if (pass.comma) return Delimiter::Comma;
   const platform::Prompt question{MessageId::SplitAtBlanksQuestion,
                                   std::string(MessageText(MessageId::SplitAtBlanksQuestion)),
@@ -53,27 +77,30 @@ Delimiter ChooseDelimiter(const FirstPass& pass, platform::Prompter& prompter) {
   return prompter.Ask(question) == platform::Answer::Yes ? Delimiter::Blank : Delimiter::None;
 }
 
-// Stores lines into consecutive rows of the grid.
-class LineStore {
+// Stores records into consecutive rows of the grid.
+class LineStore final : public RecordConsumer {
  public:
   LineStore(TableDocument& grid, bool replace, Delimiter delimiter)
       : m_grid(grid), m_replace(replace), m_delimiter(delimiter),
         m_nextRow(replace ? TableDocument::FixedRows() : grid.RowCount()) {}
 
-  void Store(std::string_view line) {
-    const int row = m_nextRow;
-    if (row >= m_grid.RowCount()) m_grid.SetRowCount(row + 1);
+  Take Record(std::string_view text, bool whole) override {
     // Appending drops fields beyond the existing columns, so splitting can stop there.
     const auto maxFields = static_cast<std::size_t>(m_replace ? TableDocument::kMaxColCount : m_grid.ColCount());
-    if (!SplitLine(line, m_delimiter, m_fields, TableDocument::FixedCols(), maxFields) && m_replace) {
+    const SplitOutcome outcome = SplitLine(text, m_delimiter, m_fields, TableDocument::FixedCols(), maxFields);
+    if (outcome == SplitOutcome::TooManyFields && m_replace) {
       throw TabuloError(FormatMessage(MessageId::TooManyColumns, {std::to_string(TableDocument::kMaxColCount - 1)}));
     }
+    if (outcome == SplitOutcome::OpenQuote && !whole) return Take::OpenQuote;
+    const int row = m_nextRow;
+    if (row >= m_grid.RowCount()) m_grid.SetRowCount(row + 1);
     if (m_replace && static_cast<std::size_t>(m_grid.ColCount()) < m_fields.size()) {
       m_grid.SetColCount(static_cast<int>(m_fields.size()));
     }
     m_grid.SetRowCells(row, m_fields, 1, m_fields.size() - 1);
     ++m_nextRow;
     ++m_stored;
+    return Take::Taken;
   }
 
   int NextRow() const noexcept { return m_nextRow; }
@@ -88,29 +115,6 @@ class LineStore {
   FieldList m_fields;
 };
 
-// Finds line breaks in one block. Two library searches beat a byte loop;
-// the position of the next LF is remembered, so a file of CR-only lines does
-// not search the rest of the block again for every line.
-class LineBreakFinder {
- public:
-  explicit LineBreakFinder(const char* end) noexcept : m_end(end) {}
-
-  // The first CR or LF in [from, end), or end.
-  const char* Next(const char* from) noexcept {
-    if (m_lineFeed == nullptr || (m_lineFeed != m_end && m_lineFeed < from)) {
-      const auto* found = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(m_end - from)));
-      m_lineFeed = found ? found : m_end;
-    }
-    const auto* carriageReturn =
-        static_cast<const char*>(std::memchr(from, '\r', static_cast<std::size_t>(m_lineFeed - from)));
-    return carriageReturn ? carriageReturn : m_lineFeed;
-  }
-
- private:
-  const char* m_end;
-  const char* m_lineFeed = nullptr;  // the next LF at or after the last search start, or end
-};
-
 }  // namespace
 
 LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
@@ -123,50 +127,12 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
   ProgressScope scope(progress);
   std::vector<char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, source.Size() + 1)));
   const FirstPass pass = ScanWholeText(source, buffer);
-  const Delimiter delimiter = ChooseDelimiter(pass, prompter);
+  const Delimiter delimiter = ChooseDelimiter(pass, source, buffer, prompter);
   const std::uint64_t expectedRows = grid.RowCount() + pass.lineBreaks + 1;
   grid.ReserveRows(static_cast<int>(std::min<std::uint64_t>(expectedRows, TableDocument::kMaxRowCount)));
 
   LineStore store(grid, replace, delimiter);
-  std::string carry;  // the start of a line that runs over a block boundary
-  bool skipLineFeed = false;  // the previous block ended with the CR of a possible CR LF
-  std::uint64_t position = 0;
-  const std::uint64_t size = source.Size();
-  source.Rewind();
-  for (;;) {
-    const std::size_t count = source.Read(buffer.data(), buffer.size());
-    if (count == 0) break;
-    position += count;
-    const char* p = buffer.data();
-    const char* const end = p + count;
-    if (skipLineFeed && *p == '\n') ++p;
-    skipLineFeed = false;
-    LineBreakFinder breaks(end);
-    while (p < end) {
-      const char* lineBreak = breaks.Next(p);
-      if (lineBreak == end) {
-        carry.append(p, end);
-        break;
-      }
-      if (carry.empty()) {
-        store.Store(std::string_view(p, static_cast<std::size_t>(lineBreak - p)));
-      } else {
-        carry.append(p, lineBreak);
-        store.Store(carry);
-        carry.clear();
-      }
-      p = lineBreak + 1;
-      if (*lineBreak == '\r') {
-        if (p < end) {
-          if (*p == '\n') ++p;
-        } else {
-          skipLineFeed = true;
-        }
-      }
-    }
-    scope.Update(position, std::max(size, position));
-  }
-  if (!carry.empty()) store.Store(carry);
+  ReadRecords(source, delimiter, buffer, store, &scope);
   // Without any line a replaced document keeps only its title row.
   if (store.NextRow() < grid.RowCount() && replace) grid.SetRowCount(store.NextRow());
   return {delimiter, store.Stored()};

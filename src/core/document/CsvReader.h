@@ -21,11 +21,13 @@ struct LoadResult {
 // become rows after the last one and fields beyond the existing columns are
 // dropped.
 //
-// The delimiter is found over the whole text: a tab anywhere wins, else a
-// comma; otherwise the user is asked whether to split at blanks (no: each line
-// is one cell of column 1). A line ends at CR, LF or CR LF (each one break);
-// zero bytes are kept as data; an empty line gives an empty row; a last line
-// without a break is kept. Progress runs over the second pass.
+// The delimiter is found over the whole text: a tab outside quoted fields
+// wins (tabs inside the quoted fields of a comma file are that file's data),
+// else a comma; otherwise the user is asked whether to split at blanks (no:
+// each line is one cell of column 1). A line ends at CR, LF or CR LF (each one
+// break); a quoted field of comma or blank text may hold line breaks (see
+// ReadRecords); zero bytes are kept as data; an empty line gives an empty
+// row; a last line without a break is kept. Progress runs over the last pass.
 //
 // Throws FileError when the text cannot be read (rows read so far stay) and
 // TabuloError when a line has more fields than a document can have columns.

@@ -13,12 +13,16 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 20;
 
 // The comma format quotes a field holding a byte 0x01..0x20, a double quote
-// or a comma; the typed format one holding a double quote or a comma.
+// or a comma; the typed format one holding a double quote or a comma, and
+// also a tab or a line break, which would otherwise make a number column's
+// stray text cut its record or pass the file for tab-separated.
 constexpr bool IsCommaFormatSpecial(unsigned char byte) noexcept {
   return static_cast<unsigned char>(byte - 1) < 0x20 || byte == '"' || byte == ',';
 }
 
-constexpr bool IsCommaOrQuote(unsigned char byte) noexcept { return byte == '"' || byte == ','; }
+constexpr bool IsTypedFormatSpecial(unsigned char byte) noexcept {
+  return byte == '"' || byte == ',' || byte == '\t' || byte == '\r' || byte == '\n';
+}
 
 void AppendQuoted(std::string& out, std::string_view field) {
   out.push_back('"');
@@ -50,7 +54,7 @@ class RowFormatter {
     switch (m_format) {
       case SaveFormat::Comma: quote = ContainsMarkedChar(field, IsCommaFormatSpecial); break;
       case SaveFormat::Typed:
-        quote = !m_numericColumn[static_cast<std::size_t>(col)] || ContainsMarkedChar(field, IsCommaOrQuote);
+        quote = !m_numericColumn[static_cast<std::size_t>(col)] || ContainsMarkedChar(field, IsTypedFormatSpecial);
         break;
       case SaveFormat::Quoted: quote = true; break;
       case SaveFormat::Tab:

@@ -18,9 +18,12 @@ class ProgressSink;
 //   quoted; a row of one empty field is written as two double quotes.
 // - Tab: never quoted.
 // - Typed: quoted unless the column is of integer, numeric or currency type
-//   and the field holds no comma or double quote.
+//   and the field holds no comma, double quote, tab or line break.
 // - Quoted: always quoted. Plain: never quoted.
-// Quoting doubles the field's double quotes. Throws what the sink throws.
+// Quoting doubles the field's double quotes. Comma, typed and quoted text
+// read back every cell exactly, tabs and line breaks included; tab and plain
+// text write such cells as they are, so they gain fields or lines. Throws
+// what the sink throws.
 void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers,
                         ByteSink& sink, ProgressSink* progress);
 

@@ -36,6 +36,13 @@ Date DateFromSerial(long double serial) {
           static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
+bool IsDateSerialInRange(long double serial) {
+  if (!std::isfinite(serial)) return false;
+  const long double whole = std::floor(serial);
+  return whole >= static_cast<long double>((kFirstDay - kDayZero).count()) &&
+         whole <= static_cast<long double>((kLastDay - kDayZero).count());
+}
+
 TimeOfDay TimeFromSerial(long double serial) {
   if (!std::isfinite(serial)) return {};
   const long double share = serial - std::floor(serial);

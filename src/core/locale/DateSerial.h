@@ -13,6 +13,8 @@ long double TimeSerial(const TimeOfDay& time);
 // share (its whole days are ignored), rounded to the second. Dates are kept
 // within the years 1..9999.
 Date DateFromSerial(long double serial);
+// Whether a day count names a day of the years 1..9999 (its fraction ignored).
+bool IsDateSerialInRange(long double serial);
 TimeOfDay TimeFromSerial(long double serial);
 
 }  // namespace tabulo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/calc/FormulaRuns.h"
 #include "core/locale/DateSerial.h"
 #include "support/GridText.h"
 #include "support/TestFiles.h"
@@ -72,6 +73,19 @@ TEST(AggregateAcross, DatesAndTimesAreReadAndWrittenInTheirFormats) {
   EXPECT_EQ(grid.Cell(5, 2), "1899/12/30");
   AggregateAcross(grid, {1, 2}, Statistic::Sum, AggregateMode::Time, 5, {2, 2}, nullptr);
   EXPECT_EQ(grid.Cell(5, 2), "0:00:00");
+}
+
+// 80 times 2019/04/30 adds up to a day after 9999/12/31: no date can say
+// it, so it fails like any overflow instead of showing the last day.
+TEST(AggregateDown, ADateSumPastTheLastDayIsAFailure) {
+  TableDocument grid = GridOf(std::vector<Cells>(80, Cells{"2019/04/30"}));
+  std::array<bool, kStatisticCount> wanted{};
+  wanted[static_cast<int>(Statistic::Sum)] = true;
+  wanted[static_cast<int>(Statistic::Max)] = true;
+  const DownResult result = AggregateDown(grid, {1}, wanted, AggregateMode::Date, 0, nullptr);
+  EXPECT_EQ(result.failures, 1);
+  EXPECT_EQ(grid.Cell(1, 81), kCalcErrorText);
+  EXPECT_EQ(grid.Cell(1, 82), "2019/04/30");
 }
 
 TEST(AggregateDown, AppendsLabelledTotalsRowsThatLaterRunsInclude) {

@@ -55,6 +55,44 @@ TEST(LoadTextIntoGrid, TabAnywhereWinsOverCommas) {
   EXPECT_EQ(Read("a,b,c\nd,e\tf\n"), (std::vector<Cells>{{"a,b,c"}, {"d,e", "f"}}));
 }
 
+// A comma file's writer quotes cells holding tabs: those tabs are data and
+// do not make the file tab-separated. A tab outside quotes still wins.
+TEST(LoadTextIntoGrid, TabsInsideQuotedFieldsDoNotChooseTheDelimiter) {
+  EXPECT_EQ(Read("a,\"x\ty\"\r\nb,c\r\n"), (std::vector<Cells>{{"a", "x\ty"}, {"b", "c"}}));
+  EXPECT_EQ(Read("\"one\tcolumn\"\r\n"), (std::vector<Cells>{{"one\tcolumn"}}));
+  EXPECT_EQ(Read("\"a\tb\"\r\n\"c\"\td,e\r\n"), (std::vector<Cells>{{"\"a", "b\""}, {"\"c\"", "d,e"}}));
+  // A tab behind a quote that never closes may not be quoted at all.
+  EXPECT_EQ(Read("\"a\tb,c\r\n"), (std::vector<Cells>{{"\"a", "b,c"}}));
+  // Quoted fields over several lines are followed when looking for tabs too.
+  EXPECT_EQ(Read("\"x\r\n\ty\",z\r\n"), (std::vector<Cells>{{"x\r\n\ty", "z"}}));
+}
+
+// Spreadsheets and web services write cells with line breaks as quoted
+// fields over several lines.
+TEST(LoadTextIntoGrid, QuotedFieldsHoldTheirLineBreaks) {
+  const std::string text = "id,memo\r\n1,\"line1\r\nline2\"\r\n2,\"a\nb\rc\",\"d\r\ne\"\r\n3,x\r\n";
+  const std::vector<Cells> expected{{"id", "memo"}, {"1", "line1\r\nline2"}, {"2", "a\nb\rc", "d\r\ne"}, {"3", "x"}};
+  for (std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{1} << 30}) {
+    ScriptedPrompter prompter;
+    EXPECT_EQ(Read(text, prompter, chunk), expected) << chunk;
+  }
+  // Past the first break only a quote before the delimiter or the line's end
+  // closes the field; other quotes are data.
+  EXPECT_EQ(Read("\"a\nsaid \"hi\" ok\",b\n"), (std::vector<Cells>{{"a\nsaid \"hi\" ok", "b"}}));
+  ScriptedPrompter blanks{Answer::Yes};
+  EXPECT_EQ(Read("\"a\nb\" c\n", blanks), (std::vector<Cells>{{"a\nb", "c"}}));
+  // With tabs quotes are never special, so lines stay lines.
+  EXPECT_EQ(Read("\"a\tb\n c\"\td\n"), (std::vector<Cells>{{"\"a", "b"}, {" c\"", "d"}}));
+}
+
+// A quote that never closes keeps the plain reading, line by line: it cannot
+// swallow the rest of the file.
+TEST(LoadTextIntoGrid, AStrayQuoteFallsBackToLines) {
+  EXPECT_EQ(Read("a,\"b\r\nc,d\r\ne,f\r\n"), (std::vector<Cells>{{"a", "b"}, {"c", "d"}, {"e", "f"}}));
+  EXPECT_EQ(Read("a,\"b\nc,d"), (std::vector<Cells>{{"a", "b"}, {"c", "d"}}));
+  EXPECT_EQ(Read("a,\"b\r\r\nc\r"), (std::vector<Cells>{{"a", "b"}, {}, {"c"}}));
+}
+
 TEST(LoadTextIntoGrid, WithoutTabOrCommaAsksAboutBlanks) {
   ScriptedPrompter yes{Answer::Yes};
   EXPECT_EQ(Read("a b  c\nd\n", yes), (std::vector<Cells>{{"a", "b", "", "c"}, {"d"}}));
@@ -132,8 +170,9 @@ TEST(LoadTextIntoGrid, FilesOfOnlyDelimitersQuotesOrBreaks) {
   EXPECT_EQ(Read(",,,\n,"), (std::vector<Cells>{{}, {}}));
   ScriptedPrompter prompter{Answer::No, Answer::Yes};
   EXPECT_EQ(Read("\r\r\r", prompter), (std::vector<Cells>{{}, {}, {}}));
-  // Quotes only, split at blanks: one quoted field per line.
-  EXPECT_EQ(Read("\"\"\"\"\"\n\"", prompter), (std::vector<Cells>{{"\"\""}, {}}));
+  // Quotes only, split at blanks: a quoted field with two doubled quotes
+  // runs over the break to the quote that closes it.
+  EXPECT_EQ(Read("\"\"\"\"\"\n\"", prompter), (std::vector<Cells>{{"\"\"\n"}}));
 }
 
 TEST(LoadTextIntoGrid, TooManyColumnsIsRefusedWithAMessage) {
@@ -189,8 +228,7 @@ TEST(LoadTextIntoGrid, MissingFileThrowsAndLeavesTheDocument) {
 }
 
 TEST(LoadTextIntoGrid, ReadsCsvAcidTests) {
-  // Line breaks inside quotes are not part of this format: such a field ends
-  // at the break and the rest becomes the next row.
+  // The expected rows are those of the suite's own JSON files.
   struct Expect {
     const char* file;
     std::vector<Cells> rows;
@@ -201,7 +239,10 @@ TEST(LoadTextIntoGrid, ReadsCsvAcidTests) {
       {"escaped_quotes.csv", {{"a", "b"}, {"1", "ha \"ha\" ha"}, {"3", "4"}}},
       {"empty_crlf.csv", {{"a", "b", "c"}, {"1"}, {"2", "3", "4"}}},
       {"simple_crlf.csv", {{"a", "b", "c"}, {"1", "2", "3"}}},
-      {"newlines.csv", {{"a", "b", "c"}, {"1", "2", "3"}, {"Once upon "}, {"a time\"", "5", "6"}, {"7", "8", "9"}}},
+      {"newlines.csv", {{"a", "b", "c"}, {"1", "2", "3"}, {"Once upon \na time", "5", "6"}, {"7", "8", "9"}}},
+      {"newlines_crlf.csv", {{"a", "b", "c"}, {"1", "2", "3"}, {"Once upon \r\na time", "5", "6"}, {"7", "8", "9"}}},
+      {"quotes_and_newlines.csv", {{"a", "b"}, {"1", "ha \n\"ha\" \nha"}, {"3", "4"}}},
+      {"json.csv", {{"key", "val"}, {"1", "{\"type\": \"Point\", \"coordinates\": [102.0, 0.5]}"}}},
   };
   for (const Expect& c : cases) {
     TableDocument grid;

@@ -46,6 +46,12 @@ TEST(WriteDelimitedText, TypedFormatQuotesByColumnType) {
   EXPECT_EQ(Write(grid, SaveFormat::Typed, false, true).substr(0, 4), "\"1\",");
 }
 
+TEST(WriteDelimitedText, TypedFormatQuotesTabsAndLineBreaksInNumberColumns) {
+  TableDocument grid = GridOf({{"1\t2", "3\r\n4", "5"}});
+  for (int c = 1; c <= 3; ++c) grid.Item(c).DataType = static_cast<std::uint8_t>(ColumnType::Integer);
+  EXPECT_EQ(Write(grid, SaveFormat::Typed), "\"1\t2\",\"3\r\n4\",5\r\n");
+}
+
 TEST(WriteDelimitedText, OtherFormats) {
   const TableDocument grid = GridOf({{"a\tb", "", "c\"d"}});
   EXPECT_EQ(Write(grid, SaveFormat::Tab), "a\tb\t\tc\"d\r\n");
@@ -76,11 +82,11 @@ std::vector<Cells> ReadBack(const std::string& text) {
 }
 
 TEST(WriteDelimitedText, QuotingFormatsReadBackEveryCellExactly) {
-  // Random cells of any bytes but tab and line breaks (which this file
-  // format cannot hold), cut double-byte characters included.
+  // Random cells of any bytes, tabs and line breaks (quoted fields over
+  // several lines) and cut double-byte characters included.
   std::mt19937 random(7);
-  const std::string alphabet = std::string("ab ,\"\x83\x5C\x95\x82\xB1", 11) + std::string(1, '\0');
-  std::vector<Cells> rows(40, Cells(4));
+  const std::string alphabet = std::string("ab ,\"\x83\x5C\x95\x82\xB1\t\r\n", 14) + std::string(1, '\0');
+  std::vector<Cells> rows(400, Cells(4));
   for (Cells& row : rows) {
     for (std::string& cell : row) {
       const std::size_t length = random() % 6;
@@ -92,7 +98,8 @@ TEST(WriteDelimitedText, QuotingFormatsReadBackEveryCellExactly) {
   for (Cells& row : expected) {
     while (!row.empty() && row.back().empty()) row.pop_back();
   }
-  const TableDocument grid = GridOf(rows);
+  TableDocument grid = GridOf(rows);
+  grid.Item(2).DataType = static_cast<std::uint8_t>(ColumnType::Numeric);  // the typed format leaves it bare
   for (SaveFormat format : {SaveFormat::Comma, SaveFormat::Typed, SaveFormat::Quoted}) {
     EXPECT_EQ(ReadBack(Write(grid, format)), expected) << static_cast<int>(format);
   }

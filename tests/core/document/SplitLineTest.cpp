@@ -66,10 +66,11 @@ TEST(SplitLine, AddsLeadingEmptyFieldsForTheRowNumberColumn) {
 
 TEST(SplitLine, StopsAtTheFieldLimitAndSaysSo) {
   FieldList fields;
-  EXPECT_TRUE(SplitLine("a,b", Delimiter::Comma, fields, 1, 3));
-  EXPECT_FALSE(SplitLine("a,b,c", Delimiter::Comma, fields, 1, 3));
+  EXPECT_EQ(SplitLine("a,b", Delimiter::Comma, fields, 1, 3), SplitOutcome::Complete);
+  EXPECT_EQ(SplitLine("a,b,c", Delimiter::Comma, fields, 1, 3), SplitOutcome::TooManyFields);
   EXPECT_EQ(fields.size(), 3u);
-  EXPECT_FALSE(SplitLine("a,b,", Delimiter::Comma, fields, 1, 3));  // the trailing empty field is one too many
+  // The trailing empty field is one too many.
+  EXPECT_EQ(SplitLine("a,b,", Delimiter::Comma, fields, 1, 3), SplitOutcome::TooManyFields);
 }
 
 }  // namespace
