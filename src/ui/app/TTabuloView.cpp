@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 
 #include "core/app/ColumnWidths.h"
 #include "ui/app/CellDelegate.h"
@@ -24,7 +25,8 @@ namespace tabulo::ui {
 
 QFont TTabulo::GridQFont(const platform::FontChoice& choice) { return platform::QFontFromChoice(choice); }
 
-void TTabulo::SetGridFont(const QFont& font) {
+void TTabulo::SetGridFont(const QFont& chosen) {
+  const QFont font = GridFont(chosen);
   SGCSV->setFont(font);
   SGCSV->horizontalHeader()->setFont(font);
   SGCSV->verticalHeader()->setFont(font);
@@ -63,7 +65,11 @@ void TTabulo::FitColumnWidths(bool selectedOnly) {
   FitLayout layout;
   layout.margin = delegate->Margin();
   layout.clientWidth = SGCSV->viewport()->width() + SGCSV->verticalHeader()->width();
-  layout.gridLineWidth = 1;
+  layout.gridLineWidth = SGCSV->showGrid() ? 1 : 0;
+  // A header draws its text between two such margins (and cuts it short
+  // with "…" when it does not fit between them).
+  layout.headerPadding = 2 * SGCSV->horizontalHeader()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr,
+                                                                           SGCSV->horizontalHeader());
   BusyCursor busy;
   tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), *m_glyphWidths, layout, m_progress.get());
   ApplyColumnWidths();
