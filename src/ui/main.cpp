@@ -13,6 +13,7 @@
 #include "platform/qt/QtProcesses.h"
 #include "platform/qt/QtPrompter.h"
 #include "ui/app/ApplicationIcon.h"
+#include "ui/app/QtTranslations.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TTabulo.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Tabulo");
   QApplication::setWindowIcon(tabulo::ApplicationIcon());
+  tabulo::ui::InstallQtTranslations(application);
   const QPointer<tabulo::TSplashWindow> splash = tabulo::TSplashWindow::ShowAtStart();
 
   tabulo::platform::QtPrompter prompter;
