@@ -157,6 +157,7 @@ class TTabulo final : public QMainWindow {
   void RebuildHistoryMenu(QMenu* menu, const FileHistory& history, bool fixed);
   void HistoryItemClick(const std::filesystem::path& path, bool fixed);
   void ResetView();
+  void ShowRowsBeforeTitleQuestion();
   void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
                       bool (*deleteSelected)(TableDocument&, platform::Prompter&));
 

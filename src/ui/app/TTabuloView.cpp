@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include "core/app/ColumnWidths.h"
+#include "core/document/DocumentOperations.h"
 #include "ui/app/CellDelegate.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GlyphWidths.h"
@@ -43,6 +44,18 @@ void TTabulo::ResetView() {
   ApplyColumnWidths();
   SyncViewFromDocument();
   m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
+}
+
+void TTabulo::ShowRowsBeforeTitleQuestion() {
+  // The rows are read and have their default columns: numbered and on the
+  // screen now, the first line is in sight while the user decides.
+  RenumberRows(m_document.grid);
+  m_document.grid.SetCurrentCell(1, 1);
+  m_model->DocumentReset();
+  SGCSV->SetRowHeight(m_document.grid.DefaultRowHeight());
+  ApplyColumnWidths();
+  SyncViewFromDocument();
+  repaint();
 }
 
 void TTabulo::ApplyColumnWidths() {
