@@ -20,6 +20,13 @@ CellDelegate::CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {
   m_margin = CellTextMargin(screen ? screen->logicalDotsPerInch() : 96.0);
 }
 
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const {
+  QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+  if (editor != nullptr) editor->setContextMenuPolicy(Qt::NoContextMenu);
+  return editor;
+}
+
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const bool selected = (option.state & QStyle::State_Selected) != 0;
   const QPalette& palette = option.palette;

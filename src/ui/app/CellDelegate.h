@@ -18,6 +18,8 @@ class CellDelegate final : public QStyledItemDelegate {
   explicit CellDelegate(QObject* parent = nullptr);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The editor leaves its context menu to the grid, whose popup then acts on it.
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
   int Margin() const noexcept { return m_margin; }
 

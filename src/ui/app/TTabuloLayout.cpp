@@ -227,6 +227,7 @@ void TTabulo::ConnectEvents() {
   });
   connect(SGCSV, &GridView::EnterPressed, this, &TTabulo::MoveByEnter);
   connect(SGCSV, &GridView::RowDragged, this, &TTabulo::SGCSVRowMoved);
+  connect(SGCSV, &GridView::ColumnDragged, this, &TTabulo::SGCSVColumnMoved);
   connect(SGCSV, &GridView::TitleRightClicked, this, [this](int col) { ShowColumnPopup(col); });
   SGCSV->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(SGCSV, &QWidget::customContextMenuRequested, this, &TTabulo::ShowGridMenu);

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -108,9 +109,20 @@ void TTabulo::mmRowHeightClick() {
                              platform::Sound::Exclamation, platform::BoxStyle::Error, platform::Buttons::Ok});
     return;
   }
+  SetRowHeights(height);
+}
+
+void TTabulo::SetRowHeights(int height) {
+  TableDocument& grid = m_document.grid;
   grid.SetDefaultRowHeight(height);
-  for (int row = 0; row < grid.RowCount(); ++row) grid.SetRowHeight(row, height);
+  for (int row = 0; row < grid.RowCount(); ++row) grid.SetRowHeight(row, height);  // the title row too
   SGCSV->SetRowHeight(height);
+}
+
+void TTabulo::FitRowHeightToFont() {
+  // A line of the font, a pixel above and below it, and the grid line.
+  const int needed = QFontMetrics(SGCSV->font()).height() + 3;
+  if (m_document.grid.DefaultRowHeight() < needed) SetRowHeights(needed);
 }
 
 void TTabulo::mmFontClick() {
@@ -119,6 +131,7 @@ void TTabulo::mmFontClick() {
   if (!chosen) return;
   m_gridFont = *chosen;
   SetGridFont(GridQFont(m_gridFont));
+  FitRowHeightToFont();
   SGCSV->viewport()->update();
 }
 

@@ -1,12 +1,14 @@
 // What a new user sees of the window: its first size, the rows on the screen
-// while the title question is asked, the status bar's selection, and the
-// function menu of the calculation bar.
+// while the title question is asked, the status bar's selection, the
+// function menu of the calculation bar, row heights and the display font.
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QAction>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -117,6 +119,46 @@ class WindowLookTest final : public QObject {
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(!menu->isVisible());
     QCOMPARE(f.window->CalcLine()->currentText(), QString("Self"));
+  }
+
+  void theRowHeightCommandSetsTheTitleRowToo() {
+    test::WindowFixture f;
+    f.platform.inputBox.Then(std::string("33"));
+    f.Action("mmRowHeight")->trigger();
+    QCOMPARE(f.window->View()->horizontalHeader()->height(), 33);
+    QCOMPARE(f.window->View()->verticalHeader()->sectionSize(0), 33);
+    QCOMPARE(f.Grid().RowHeight(0), 33);
+  }
+
+  void aChosenFontIsKeptAndRowsGrowToHoldIt() {
+    test::WindowFixture f;
+    f.Action("mmCloseMsg")->setChecked(false);
+    f.platform.fontDialog.Then(platform::FontChoice{"DejaVu Sans", 128, 14, 0});
+    f.Action("mmFont")->trigger();
+    GridView* view = f.window->View();
+    QCOMPARE(view->font().family(), QString("DejaVu Sans"));
+    const int needed = QFontMetrics(view->font()).height() + 3;
+    QVERIFY(f.Grid().DefaultRowHeight() >= needed);
+    QVERIFY(view->verticalHeader()->sectionSize(0) >= needed);
+    QVERIFY(view->horizontalHeader()->height() >= needed);
+
+    f.window->close();
+    f.Open();  // the next start shows the same font at the same height
+    QCOMPARE(f.window->View()->font().family(), QString("DejaVu Sans"));
+    QCOMPARE(f.window->View()->font().pointSize(), 14);
+    QVERIFY(f.Grid().DefaultRowHeight() >= needed);
+  }
+
+  void theStartFileShowsItsPlainAbsolutePath() {
+    test::WindowFixture f;
+    test::WriteFile(f.dir / "a.csv", "x,y\r\n");
+    std::filesystem::create_directory(f.dir / "sub");
+    f.window->SetCommandLine({(f.dir.Path() / "." / "sub" / ".." / "a.csv").string()});
+    f.platform.prompter.Then(Answer::No);
+    f.window->hide();
+    f.window->show();  // the first showing opens the start file
+    QTRY_COMPARE(f.window->DocumentFile(), f.dir / "a.csv");
+    QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel5")->text(), QString::fromStdString((f.dir / "a.csv").string()));
   }
 };
 
