@@ -177,6 +177,10 @@ void TTabulo::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!m_activated) {
     m_activated = true;
+    // A window started from another one ("新規作成", a dropped file) comes up
+    // in front of it, where the user is looking.
+    raise();
+    activateWindow();
     // Open the start file once the window is on the screen.
     QTimer::singleShot(0, this, &TTabulo::FormActivate);
   }
