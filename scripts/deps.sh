@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config libicu-dev   # build
   qt6-base-dev qt6-base-dev-tools libgl-dev     # the window
+  qt6-translations-l10n                         # Qt's own dialogs in Japanese
   fonts-noto-cjk                                # a Japanese font for the grid
   libgtest-dev libgmock-dev                     # tests
   xvfb xauth                                    # the window's screenshot

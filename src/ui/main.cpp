@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "platform/qt/QtProcesses.h"
 #include "platform/qt/QtPrompter.h"
 #include "ui/app/ApplicationIcon.h"
+#include "ui/app/QtTranslations.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/TTabulo.h"
 
@@ -20,6 +22,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Tabulo");
   QApplication::setWindowIcon(tabulo::ApplicationIcon());
+  tabulo::ui::InstallQtTranslations(application);
   const QPointer<tabulo::TSplashWindow> splash = tabulo::TSplashWindow::ShowAtStart();
 
   tabulo::platform::QtPrompter prompter;
@@ -40,10 +43,12 @@ int main(int argc, char** argv) {
   window.show();
   if (splash) splash->close();
 
-  // For the README's picture: TABULO_SCREENSHOT names a PNG file; the window
-  // draws itself into it once the start file is open, and the program ends.
+  // For the README's picture: TABULO_SCREENSHOT names a PNG file; once the
+  // start file is open the window fits its column widths ("列幅再調節"), draws
+  // itself into the file, and the program ends.
   if (const QString picture = qEnvironmentVariable("TABULO_SCREENSHOT"); !picture.isEmpty()) {
     QTimer::singleShot(1500, &window, [&window, picture] {
+      if (auto* fit = window.findChild<QAction*>("mmColWidth")) fit->trigger();
       window.grab().save(picture, "PNG");
       QApplication::exit(0);
     });

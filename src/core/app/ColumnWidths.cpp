@@ -68,7 +68,6 @@ void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, c
   if (first > last) return;
   const auto columns = static_cast<std::size_t>(last - first + 1);
   std::vector<int> widest(columns, 0);
-  for (int col = first; col <= last; ++col) widest[static_cast<std::size_t>(col - first)] = measure.Width(grid.Cell(col, 0));
   if (!formatted) SeedWithLongestTexts(grid, first, last, measure, widest);
 
   // Large tables are measured in two halves at once.
@@ -85,8 +84,11 @@ void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, c
     MeasureRows(grid, first, last, formatted, measure, 1, grid.RowCount(), widest);
   }
 
+  const int cellPadding = 2 * layout.margin + layout.gridLineWidth;
   for (int col = first; col <= last; ++col) {
-    int width = widest[static_cast<std::size_t>(col - first)] + 2 * layout.margin;
+    const int widestCell = widest[static_cast<std::size_t>(col - first)];
+    int width = std::max(measure.Width(grid.Cell(col, 0)) + layout.headerPadding,
+                         widestCell + (col == 0 ? layout.headerPadding : cellPadding));
     if (width >= layout.clientWidth) {
       width = layout.clientWidth - 2 * layout.gridLineWidth - (grid.ColWidth(0) + layout.gridLineWidth);
     }

@@ -22,14 +22,16 @@ class TextMeasure {
 struct FitLayout {
   int margin = 2;         // the cell text margin on each side
   int clientWidth = 600;  // the grid's visible width
-  int gridLineWidth = 1;
+  int gridLineWidth = 1;  // drawn inside each column, right of its cells
+  int headerPadding = 4;  // what a header section (title, row number) takes around its text
 };
 
-// Fits the widths of columns [first, last] to their widest text: the title
-// and every data cell (as GetDisplayText shows it when `formatted`), plus the
-// margin on both sides. A column wider than the visible area gets the area
-// right of the fixed column instead. A large table is measured on two
-// threads.
+// Fits the widths of columns [first, last] so that every text shows whole:
+// the title with the header's padding, and every data cell (as
+// GetDisplayText shows it when `formatted`) with the margin on both sides and
+// the grid line; the row numbers of column 0 are header texts too. A column
+// wider than the visible area gets the area right of the fixed column
+// instead. A large table is measured on two threads.
 void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, const TextMeasure& measure,
                      const FitLayout& layout, ProgressSink* progress);
 

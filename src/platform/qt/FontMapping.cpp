@@ -80,13 +80,10 @@ QFont QFontFromChoice(const FontChoice& choice) {
 FontChoice ChoiceFromQFont(const QFont& font, const FontChoice& previous) {
   Cp932Converter converter;
   FontChoice choice = previous;
-  const auto previousName = QString::fromStdU16String(converter.ToUtf16(previous.name));
-  if (font.family() != DisplayFamily(previousName)) {
-    try {
-      choice.name = converter.FromUtf16(font.family().toStdU16String());
-    } catch (const ConvertError&) {
-      choice.name = previous.name;
-    }
+  try {
+    choice.name = converter.FromUtf16(font.family().toStdU16String());
+  } catch (const ConvertError&) {
+    choice.name = previous.name;
   }
   if (font.pointSize() > 0) {
     choice.size = font.pointSize();

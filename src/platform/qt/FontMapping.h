@@ -34,12 +34,11 @@ QString DisplayFamily(const QString& storedName);
 // The font to show for a stored choice (name in code page 932 bytes).
 QFont QFontFromChoice(const FontChoice& choice);
 
-// The stored choice for a font picked in a dialog. When the family is the one
-// `previous.name` maps to, the previous stored name is kept, so that a font
-// that was only displayed through the mapping is not renamed; otherwise the
-// family becomes the name. A family that code page 932 cannot hold also keeps
-// the previous name, since the settings file could not store it. The
-// character set is kept, as Qt has none.
+// The stored choice for a font picked in a dialog: the family the user chose
+// becomes the name (also when it is the family a stored Windows name maps to,
+// so that the next start shows exactly that family). A family that code page
+// 932 cannot hold keeps the previous name, since the settings file could not
+// store it. The character set is kept, as Qt has none.
 FontChoice ChoiceFromQFont(const QFont& font, const FontChoice& previous);
 
 }  // namespace tabulo::platform

@@ -4,15 +4,27 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tabulo::ui {
+
+QString FittedCellText(const QString& text, const QFontMetrics& metrics, int width) {
+  return metrics.elidedText(text, Qt::ElideRight, std::max(width, 0), Qt::TextSingleLine);
+}
 
 int CellTextMargin(double dotsPerInch) { return static_cast<int>(std::lround(dotsPerInch * 0.7 / 25.3999)); }
 
 CellDelegate::CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   m_margin = CellTextMargin(screen ? screen->logicalDotsPerInch() : 96.0);
+}
+
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const {
+  QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+  if (editor != nullptr) editor->setContextMenuPolicy(Qt::NoContextMenu);
+  return editor;
 }
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -39,7 +51,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
   painter->setPen(font);
   painter->setFont(option.font);
   painter->drawText(textRect, static_cast<int>(alignment | Qt::TextSingleLine),
-                    index.data(Qt::DisplayRole).toString());
+                    FittedCellText(index.data(Qt::DisplayRole).toString(), painter->fontMetrics(), textRect.width()));
   if (option.state & QStyle::State_HasFocus) {
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(option);

@@ -1,17 +1,19 @@
 #include "ui/app/GlyphWidths.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHash>
-#include <QStringList>
 
 #include <algorithm>
-#include <array>
+#include <cmath>
 
 #include "core/locale/Cp932.h"
 #include "core/locale/Encoding.h"
+#include "ui/app/CellText.h"
 
 namespace tabulo::ui {
 namespace {
+
+constexpr std::uint32_t kUnitsPerPixel = 64;
 
 // Every character code CharLength can produce: single bytes, and lead byte
 // << 8 | trail byte for the pairs.
@@ -27,51 +29,53 @@ std::vector<unsigned> AllCodes() {
   return codes;
 }
 
+std::uint32_t Units(qreal pixels) {
+  return static_cast<std::uint32_t>(std::ceil(std::max<qreal>(pixels, 0) * kUnitsPerPixel));
+}
+
 }  // namespace
 
+QFont GridFont(QFont font) {
+  font.setKerning(false);
+  return font;
+}
+
 GlyphWidths::GlyphWidths(const QFont& font) : m_font(font), m_advances(0x10000, 0) {
-  // Decode every code at once; each character is then one lookup in the
-  // font engine's own cache of advances.
-  const std::vector<unsigned> codes = AllCodes();
-  std::string bytes;
-  for (const unsigned code : codes) {
+  // Each code is decoded on its own: a code is never taken for a separator
+  // between codes, and an undecodable one cannot swallow its neighbour.
+  Cp932Converter converter;
+  const QFontMetricsF metrics(font);
+  QHash<QString, std::uint32_t> measured;  // every undecodable code is the same U+FFFD
+  for (const unsigned code : AllCodes()) {
+    std::string bytes;
     if (code > 0xFF) bytes.push_back(static_cast<char>(code >> 8));
     bytes.push_back(static_cast<char>(code & 0xFF));
-    bytes.push_back('\n');  // keeps a lone lead byte from pairing with the next code
-  }
-  const QString text = QString::fromStdU16String(Cp932Converter().ToUtf16(bytes));
-  const QStringList characters = text.split(QChar('\n'));
-  const QFontMetrics metrics(font);
-  const std::size_t count = std::min(codes.size(), static_cast<std::size_t>(characters.size()));
-  QHash<QString, std::uint16_t> measured;  // every undecodable code is the same U+FFFD
-  for (std::size_t i = 0; i < count; ++i) {
-    const QString& character = characters[static_cast<qsizetype>(i)];
+    const QString character = QString::fromStdU16String(converter.ToUtf16(bytes));
     auto found = measured.constFind(character);
-    if (found == measured.constEnd()) {
-      const int advance = metrics.horizontalAdvance(character);
-      found = measured.insert(character, static_cast<std::uint16_t>(std::clamp(advance, 0, 0xFFFF)));
-    }
-    m_advances[codes[i]] = *found;
+    if (found == measured.constEnd()) found = measured.insert(character, Units(metrics.horizontalAdvance(character)));
+    m_advances[code] = *found;
+    const auto length = static_cast<std::uint32_t>(bytes.size());
+    const std::uint32_t perByte = (*found + length * kUnitsPerPixel - 1) / (length * kUnitsPerPixel);
+    m_maxPerByte = std::max(m_maxPerByte, static_cast<int>(perByte));
   }
-  for (const unsigned code : codes) {
-    const int length = code > 0xFF ? 2 : 1;
-    m_maxPerByte = std::max(m_maxPerByte, (m_advances[code] + length - 1) / length);
-  }
+  const std::uint32_t yen = Units(metrics.horizontalAdvance(QString(QChar(kYenSign))));
+  m_advances['\\'] = std::max(m_advances['\\'], yen);
+  m_maxPerByte = std::max(m_maxPerByte, static_cast<int>((yen + kUnitsPerPixel - 1) / kUnitsPerPixel));
 }
 
 int GlyphWidths::Width(std::string_view text) const {
   // Without branches on the kind of character: a pair counts only when
   // CharLength would take it as one character.
-  int width = 0;
+  std::uint64_t units = 0;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const unsigned char* const end = p + text.size();
   while (p + 1 < end) {
     const unsigned pair = static_cast<unsigned>(IsLeadByte(p[0])) & static_cast<unsigned>(IsTrailByte(static_cast<char>(p[1])));
-    width += m_advances[pair ? (p[0] << 8 | p[1]) : p[0]];
+    units += m_advances[pair ? (p[0] << 8 | p[1]) : p[0]];
     p += 1 + pair;
   }
-  if (p < end) width += m_advances[*p];
-  return width;
+  if (p < end) units += m_advances[*p];
+  return static_cast<int>((units + kUnitsPerPixel - 1) / kUnitsPerPixel);
 }
 
 }  // namespace tabulo::ui

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include <cstdint>
 #include <vector>
 
 #include "core/app/ColumnWidths.h"
@@ -12,6 +13,14 @@ namespace tabulo::ui {
 // character, all measured once up front: fitting a million rows of widths
 // then costs a table lookup per character instead of a font-engine call per
 // cell, and the table can be read from several threads.
+//
+// The sum of the advances is the drawn width only when the font lays out
+// characters one after another, so the grid's font is used without kerning
+// (see GridFont). Advances are kept in the font engine's own unit, 1/64
+// pixel, and a width is the sum rounded up to whole pixels: rounding each
+// advance first would make a row of digits several pixels narrower than
+// drawn. The byte 0x5C counts as the wider of the backslash and the yen sign,
+// since digit grouping draws the currency string as a yen sign.
 class GlyphWidths final : public TextMeasure {
  public:
   explicit GlyphWidths(const QFont& font);
@@ -21,8 +30,12 @@ class GlyphWidths final : public TextMeasure {
 
  private:
   QFont m_font;
-  std::vector<std::uint16_t> m_advances;  // by character code: a byte, or lead << 8 | trail
+  std::vector<std::uint32_t> m_advances;  // in 1/64 pixel, by code: a byte, or lead << 8 | trail
   int m_maxPerByte = 0;
 };
+
+// The font the grid draws and measures with: `font` without kerning, so that
+// a text is exactly as wide as its characters' advances add up to.
+QFont GridFont(QFont font);
 
 }  // namespace tabulo::ui

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "core/base/Errors.h"
+#include "ui/app/CellText.h"
 
 namespace tabulo::ui {
 namespace {
@@ -40,11 +41,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const int col = index.column() + 1;
   const int row = index.row() + 1;
   switch (role) {
-    case Qt::DisplayRole: {
-      const std::string_view text = m_grid.Cell(col, row);
-      if (m_showGrouped && !text.empty()) return ToQString(m_grid.Item(col).GetDisplayText(text));
-      return ToQString(text);
-    }
+    case Qt::DisplayRole: return CellDisplayText(m_grid.Item(col), m_grid.Cell(col, row), m_showGrouped, m_converter);
     case Qt::EditRole: return ToQString(m_grid.Cell(col, row));
     case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(m_grid.Item(col).DrawFlags));
     case Qt::ForegroundRole:

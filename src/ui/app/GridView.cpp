@@ -51,7 +51,10 @@ void GridView::SetInputMode(bool input) {
   setCornerButtonEnabled(!input);
 }
 
-void GridView::SetRowHeight(int height) { verticalHeader()->setDefaultSectionSize(std::max(height, 1)); }
+void GridView::SetRowHeight(int height) {
+  verticalHeader()->setDefaultSectionSize(std::max(height, 1));
+  horizontalHeader()->setFixedHeight(std::max(height, 1));  // the title row is a row like the others
+}
 
 void GridView::SetRowNumberWidth(int width) { verticalHeader()->setFixedWidth(std::max(width, 0)); }
 
@@ -92,7 +95,10 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Paint) {
     if (auto* corner = qobject_cast<QAbstractButton*>(watched)) return PaintCorner(corner);
   }
-  if (watched == verticalHeader()->viewport() && m_inputMode && HandleRowNumberMouse(event)) return true;
+  if (watched == verticalHeader()->viewport() && m_inputMode &&
+      HandleHeaderDrag(verticalHeader(), event, m_rowDragFrom, &GridView::RowDragged)) {
+    return true;
+  }
   if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::RightButton) {
@@ -100,6 +106,10 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
       if (section >= 0) emit TitleRightClicked(section + 1);
       return true;
     }
+  }
+  if (watched == horizontalHeader()->viewport() && m_inputMode && m_columnsMovable &&
+      HandleHeaderDrag(horizontalHeader(), event, m_columnDragFrom, &GridView::ColumnDragged)) {
+    return true;
   }
   return QTableView::eventFilter(watched, event);
 }
@@ -116,21 +126,32 @@ bool GridView::PaintCorner(QWidget* corner) {
   return true;
 }
 
-bool GridView::HandleRowNumberMouse(QEvent* event) {
+bool GridView::HandleHeaderDrag(QHeaderView* header, QEvent* event, int& dragFrom,
+                                void (GridView::*dragged)(int, int)) {
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton) return false;
-      m_dragFrom = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
-      return m_dragFrom >= 0;
+      const QPoint at = mouse->position().toPoint();
+      const int section = header->logicalIndexAt(at);
+      if (section < 0) return false;
+      // Near a section's edge the press resizes it, as the header does itself.
+      const int offset = (header->orientation() == Qt::Horizontal ? at.x() : at.y()) - header->sectionViewportPosition(section);
+      const int grip = header->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+      if (header->sectionResizeMode(section) != QHeaderView::Fixed &&
+          (offset < grip || header->sectionSize(section) - offset <= grip)) {
+        return false;
+      }
+      dragFrom = section;
+      return true;
     }
     case QEvent::MouseButtonRelease: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
-      const int from = m_dragFrom;
-      m_dragFrom = -1;
+      const int from = dragFrom;
+      dragFrom = -1;
       if (from < 0 || mouse->button() != Qt::LeftButton) return false;
-      const int to = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
-      if (to >= 0 && to != from) emit RowDragged(from + 1, to + 1);
+      const int to = header->logicalIndexAt(mouse->position().toPoint());
+      if (to >= 0 && to != from) emit(this->*dragged)(from + 1, to + 1);
       return true;
     }
     default: return false;

@@ -159,6 +159,7 @@ class TTabulo final : public QMainWindow {
   void RebuildHistoryMenu(QMenu* menu, const FileHistory& history, bool fixed);
   void HistoryItemClick(const std::filesystem::path& path, bool fixed);
   void ResetView();
+  void ShowRowsBeforeTitleQuestion();
   void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
                       bool (*deleteSelected)(TableDocument&, platform::Prompter&));
 
@@ -187,6 +188,10 @@ class TTabulo final : public QMainWindow {
   void FitColumnWidths(bool selectedOnly);
   void ApplyColumnWidths();
   void SetGridFont(const QFont& font);
+  // Every row, the title row included, gets `height`, which becomes the default.
+  void SetRowHeights(int height);
+  // Rows too low for the grid's font are made as high as it needs.
+  void FitRowHeightToFont();
   static QFont GridQFont(const platform::FontChoice& choice);
   void ShowBar(QWidget* bar, QAction* item, bool visible);
   void mmSHowToolBarClick();
@@ -199,6 +204,7 @@ class TTabulo final : public QMainWindow {
   void UpdateStatusPanels();
   void UpdateModeButtons();
   void SGCSVRowMoved(int from, int to);
+  void SGCSVColumnMoved(int from, int to);
   void mmAboutTabuloClick();
 
   platform::Services m_services;

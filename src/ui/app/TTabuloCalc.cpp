@@ -112,7 +112,7 @@ void TTabulo::btnColNameClick(int tag) {
     m_formulaMenus->RebuildColumnMenu(m_document.grid);
     FormulaMenus::PopUpBelow(m_formulaMenus->ColumnMenu(), btnColName);
   } else {
-    FormulaMenus::PopUpBelow(m_formulaMenus->FunctionMenu(), btnFuncName);
+    m_formulaMenus->PopUpFunctionsBelow(btnFuncName);
   }
 }
 

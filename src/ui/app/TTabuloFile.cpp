@@ -15,6 +15,7 @@
 #include "ui/app/GridView.h"
 #include "ui/app/ProgressBarSink.h"
 #include "ui/app/TTabulo.h"
+#include "ui/app/TitleQuestionPrompter.h"
 #include "ui/document/TSaveOption.h"
 
 namespace tabulo::ui {
@@ -73,9 +74,10 @@ void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
   if (InputMode()) SetInputMode(false);
   std::unique_ptr<InputFile> file;
   if (!RunCommand(m_services.prompter, [&] { file = std::make_unique<InputFile>(path); })) return;
+  TitleQuestionPrompter prompter(m_services.prompter, [this] { ShowRowsBeforeTitleQuestion(); });
   const bool opened = RunCommand(m_services.prompter, [&] {
-    const OpenResult result = LoadCsvDocument(m_document, *file, path, mmLine1Title->isChecked(),
-                                              m_services.prompter, m_progress.get());
+    const OpenResult result = LoadCsvDocument(m_document, *file, path, mmLine1Title->isChecked(), prompter,
+                                              m_progress.get());
     if (!result.sideFileRead) FitColumnWidths(false);
     SetDocumentFile(path, false);
   });

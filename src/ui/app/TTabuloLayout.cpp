@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -20,6 +22,7 @@
 
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
+#include "ui/app/OwnerCentre.h"
 #include "ui/app/ProgressBarSink.h"
 #include "ui/app/TTabulo.h"
 
@@ -154,7 +157,8 @@ void TTabulo::CreateStatusBar() {
     m_panels[i]->setObjectName(QString("SBar1Panel%1").arg(i));
     m_panels[i]->setFrameShape(i == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
     m_panels[i]->setMinimumWidth(widths[i]);
-    if (i < 5) m_panels[i]->setFixedWidth(widths[i]);
+    // The selection grows with the row numbers of a long file ("( 1,100000)-( 9,123456)").
+    if (i < 5 && i != 3) m_panels[i]->setFixedWidth(widths[i]);
     m_panels[i]->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     bar->addWidget(m_panels[i], i == 5 ? 1 : 0);
   }
@@ -188,7 +192,9 @@ void TTabulo::CreateLayout() {
   CreateGridMenu();
   CreateColumnPopup();
   setMinimumSize(620, 440);
-  resize(612, 394 + 120);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    setGeometry(DefaultWindowRect(screen->availableGeometry(), minimumSize()));
+  }
 }
 
 void TTabulo::ConnectEvents() {
@@ -221,6 +227,7 @@ void TTabulo::ConnectEvents() {
   });
   connect(SGCSV, &GridView::EnterPressed, this, &TTabulo::MoveByEnter);
   connect(SGCSV, &GridView::RowDragged, this, &TTabulo::SGCSVRowMoved);
+  connect(SGCSV, &GridView::ColumnDragged, this, &TTabulo::SGCSVColumnMoved);
   connect(SGCSV, &GridView::TitleRightClicked, this, [this](int col) { ShowColumnPopup(col); });
   SGCSV->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(SGCSV, &QWidget::customContextMenuRequested, this, &TTabulo::ShowGridMenu);

@@ -108,6 +108,7 @@ void TTabulo::ApplySettings(const TTabuloCnf& settings, bool loaded) {
     m_gridFont.style = settings.FontStyle;
     SetGridFont(GridQFont(m_gridFont));
     if (settings.RowHeight > 0) m_document.grid.SetDefaultRowHeight(settings.RowHeight);
+    FitRowHeightToFont();
     mmLine1Title->setChecked(settings.AskTitleRow);
     mmCloseMsg->setChecked(settings.AskOnClose);
     mmNewWindow->setChecked(settings.NewWindow);
@@ -165,7 +166,7 @@ void TTabulo::SetCommandLine(const std::vector<std::string>& arguments) {
     joined += (joined.empty() ? "" : " ") + argument;
     std::error_code ec;
     if (std::filesystem::is_regular_file(joined, ec)) {
-      m_startFile = std::filesystem::absolute(joined, ec);
+      m_startFile = std::filesystem::absolute(joined, ec).lexically_normal();  // "./a.csv" shows as /home/…/a.csv
       m_startFilePending = true;
       return;
     }
@@ -176,6 +177,10 @@ void TTabulo::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!m_activated) {
     m_activated = true;
+    // A window started from another one ("新規作成", a dropped file) comes up
+    // in front of it, where the user is looking.
+    raise();
+    activateWindow();
     // Open the start file once the window is on the screen.
     QTimer::singleShot(0, this, &TTabulo::FormActivate);
   }

@@ -162,7 +162,7 @@ void TTabulo::CreateMenus() {
     FormulaMenus::PopUpBelow(m_formulaMenus->ColumnMenu(), CBCalcLine);
   });
   hidden("mmDamyFuncName", "関数リスト", "Shift+F11", [this] {
-    if (!PanelCalc->isHidden()) FormulaMenus::PopUpBelow(m_formulaMenus->FunctionMenu(), CBCalcLine);
+    if (!PanelCalc->isHidden()) m_formulaMenus->PopUpFunctionsBelow(CBCalcLine);
   });
   hidden("mmCalcLineHistory", "計算履歴", "Ctrl+F11", [this] { mmCalcLineHistoryClick(); });
   hidden("mmDamyDoCalc", "計算実行", "F12", [this] { mmDamyDoCalcClick(); });

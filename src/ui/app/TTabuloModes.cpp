@@ -51,6 +51,7 @@ void TTabulo::UpdateCommandStates() {
   btnRowAdd->setEnabled(mmRowIn->isEnabled());
   btnRowDelete->setEnabled(mmRowDel->isEnabled());
   if (input != SGCSV->InputMode()) SGCSV->SetInputMode(input);
+  SGCSV->SetColumnsMovable(input && !m_narrowed);
   UpdateModeButtons();
   UpdateStatusPanels();
   if (input) SGCSV->OpenEditor();

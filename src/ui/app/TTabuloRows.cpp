@@ -1,4 +1,5 @@
-// Row and column insert, append, delete and row dragging.
+// Row and column insert, append, delete, and moving rows and columns by
+// dragging their numbers and titles.
 
 #include "core/document/DocumentOperations.h"
 #include "core/document/StructuralEdits.h"
@@ -69,6 +70,16 @@ void TTabulo::SGCSVRowMoved(int from, int to) {
   m_model->RowsChanged(std::min(from, to), std::max(from, to));
   m_model->HeadersChanged();
   SyncViewFromDocument();
+}
+
+void TTabulo::SGCSVColumnMoved(int from, int to) {
+  SyncDocumentFromView();
+  TableDocument& grid = m_document.grid;
+  const int row = grid.Row();
+  RunCommand(m_services.prompter, [&] { grid.MoveColumn(from, to); });
+  grid.SetCurrentCell(to, row);
+  ResetView();
+  UpdateCommandStates();
 }
 
 }  // namespace tabulo::ui

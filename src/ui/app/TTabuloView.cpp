@@ -3,13 +3,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 
 #include "core/app/ColumnWidths.h"
+#include "core/document/DocumentOperations.h"
 #include "ui/app/CellDelegate.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GlyphWidths.h"
@@ -24,7 +27,8 @@ namespace tabulo::ui {
 
 QFont TTabulo::GridQFont(const platform::FontChoice& choice) { return platform::QFontFromChoice(choice); }
 
-void TTabulo::SetGridFont(const QFont& font) {
+void TTabulo::SetGridFont(const QFont& chosen) {
+  const QFont font = GridFont(chosen);
   SGCSV->setFont(font);
   SGCSV->horizontalHeader()->setFont(font);
   SGCSV->verticalHeader()->setFont(font);
@@ -41,6 +45,18 @@ void TTabulo::ResetView() {
   ApplyColumnWidths();
   SyncViewFromDocument();
   m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
+}
+
+void TTabulo::ShowRowsBeforeTitleQuestion() {
+  // The rows are read and have their default columns: numbered and on the
+  // screen now, the first line is in sight while the user decides.
+  RenumberRows(m_document.grid);
+  m_document.grid.SetCurrentCell(1, 1);
+  m_model->DocumentReset();
+  SGCSV->SetRowHeight(m_document.grid.DefaultRowHeight());
+  ApplyColumnWidths();
+  SyncViewFromDocument();
+  repaint();
 }
 
 void TTabulo::ApplyColumnWidths() {
@@ -63,7 +79,11 @@ void TTabulo::FitColumnWidths(bool selectedOnly) {
   FitLayout layout;
   layout.margin = delegate->Margin();
   layout.clientWidth = SGCSV->viewport()->width() + SGCSV->verticalHeader()->width();
-  layout.gridLineWidth = 1;
+  layout.gridLineWidth = SGCSV->showGrid() ? 1 : 0;
+  // A header draws its text between two such margins (and cuts it short
+  // with "…" when it does not fit between them).
+  layout.headerPadding = 2 * SGCSV->horizontalHeader()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr,
+                                                                           SGCSV->horizontalHeader());
   BusyCursor busy;
   tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), *m_glyphWidths, layout, m_progress.get());
   ApplyColumnWidths();
@@ -89,9 +109,20 @@ void TTabulo::mmRowHeightClick() {
                              platform::Sound::Exclamation, platform::BoxStyle::Error, platform::Buttons::Ok});
     return;
   }
+  SetRowHeights(height);
+}
+
+void TTabulo::SetRowHeights(int height) {
+  TableDocument& grid = m_document.grid;
   grid.SetDefaultRowHeight(height);
-  for (int row = 0; row < grid.RowCount(); ++row) grid.SetRowHeight(row, height);
+  for (int row = 0; row < grid.RowCount(); ++row) grid.SetRowHeight(row, height);  // the title row too
   SGCSV->SetRowHeight(height);
+}
+
+void TTabulo::FitRowHeightToFont() {
+  // A line of the font, a pixel above and below it, and the grid line.
+  const int needed = QFontMetrics(SGCSV->font()).height() + 3;
+  if (m_document.grid.DefaultRowHeight() < needed) SetRowHeights(needed);
 }
 
 void TTabulo::mmFontClick() {
@@ -100,6 +131,7 @@ void TTabulo::mmFontClick() {
   if (!chosen) return;
   m_gridFont = *chosen;
   SetGridFont(GridQFont(m_gridFont));
+  FitRowHeightToFont();
   SGCSV->viewport()->update();
 }
 

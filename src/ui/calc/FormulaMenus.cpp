@@ -6,9 +6,12 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOption>
+#include <QWidgetAction>
 
 #include "core/calc/CalcItems.h"
 #include "core/locale/Encoding.h"
+#include "ui/calc/FunctionList.h"
 
 namespace tabulo::ui {
 namespace {
@@ -20,9 +23,17 @@ QString FromSjis(Cp932Converter& converter, std::string_view text) {
 }  // namespace
 
 FormulaMenus::FormulaMenus(FormulaMenuOwner owner, QLineEdit* field, QWidget* parent)
-    : QObject(parent), m_owner(owner), m_field(field), m_columnMenu(new QMenu(parent)), m_functionMenu(new QMenu(parent)) {
+    : QObject(parent),
+      m_owner(owner),
+      m_field(field),
+      m_columnMenu(new QMenu(parent)),
+      m_functionMenu(new QMenu(parent)),
+      m_functionList(new FunctionList(m_functionMenu)),
+      m_functionListAction(new QWidgetAction(m_functionMenu)) {
   m_columnMenu->setObjectName("PMColName");
   m_functionMenu->setObjectName("PMFuncName");
+  m_functionListAction->setDefaultWidget(m_functionList);
+  m_functionMenu->addAction(m_functionListAction);
   BuildFunctionMenu();
 }
 
@@ -56,31 +67,53 @@ void FormulaMenus::RebuildColumnMenu(const TableDocument& grid) {
 }
 
 void FormulaMenus::BuildFunctionMenu() {
+  // The items are laid out by a list in columns (see FunctionList); the menu's
+  // own actions stay, hidden, as what each item does.
   Cp932Converter converter;
-  const std::size_t total = VarItems().size() + ToukeiItems().size() + FuncItems().size();
-  const bool compact = ItemsPerScreen() < 36 || static_cast<std::size_t>(ItemsPerScreen()) < total;
   const auto caption = [&](const std::string& name, std::string_view description) {
-    return FromSjis(converter, FunctionMenuCaption(name, converter.FromUtf8(description), compact, m_owner));
+    return FromSjis(converter, FunctionMenuCaption(name, converter.FromUtf8(description), false, m_owner));
+  };
+  const auto add = [this](const QString& text, auto insert) {
+    QAction* item = m_functionMenu->addAction(text);
+    item->setVisible(false);
+    connect(item, &QAction::triggered, this, insert);
+    m_functionList->AddEntry(text, [item] { item->trigger(); });
   };
   for (const TVarItem& var : VarItems()) {
-    QAction* item = m_functionMenu->addAction(caption(std::string(var.Name), var.Description));
     const QString name = QString::fromUtf8(var.Name.data(), static_cast<qsizetype>(var.Name.size()));
-    connect(item, &QAction::triggered, this, [this, name] { Insert(name); });
+    add(caption(std::string(var.Name), var.Description), [this, name] { Insert(name); });
   }
-  m_functionMenu->addSeparator();
+  m_functionList->AddGap();
   const QString blanks = m_owner == FormulaMenuOwner::MainWindow ? "(   ,   )" : "(  ,  )";
   for (const TToukeiItem& toukei : ToukeiItems()) {
-    QAction* item = m_functionMenu->addAction(caption(std::string(toukei.Name) + "( R1, R2 )", toukei.Description));
     const QString name = QString::fromUtf8(toukei.Name.data(), static_cast<qsizetype>(toukei.Name.size()));
-    connect(item, &QAction::triggered, this, [this, name, blanks] { Insert(name + blanks); });
+    add(caption(std::string(toukei.Name) + "( R1, R2 )", toukei.Description), [this, name, blanks] { Insert(name + blanks); });
   }
-  m_functionMenu->addSeparator();
+  m_functionList->AddGap();
   for (const TFuncItem& func : FuncItems()) {
     if (func.Description.empty()) continue;  // the operators are written, not chosen
-    QAction* item = m_functionMenu->addAction(caption(std::string(func.Name) + "( X )", func.Description));
     const QString name = QString::fromUtf8(func.Name.data(), static_cast<qsizetype>(func.Name.size()));
-    connect(item, &QAction::triggered, this, [this, name] { InsertFunction(name); });
+    add(caption(std::string(func.Name) + "( X )", func.Description), [this, name] { InsertFunction(name); });
   }
+  connect(m_functionList, &FunctionList::Chosen, m_functionMenu, &QMenu::hide);
+}
+
+void FormulaMenus::PopUpFunctionsBelow(QWidget* control) {
+  const QPoint below = control->mapToGlobal(QPoint(0, control->height()));
+  const QScreen* screen = control->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  QStyleOption option;
+  option.initFrom(m_functionMenu);
+  const QStyle* style = m_functionMenu->style();
+  const int frame = 2 * (style->pixelMetric(QStyle::PM_MenuPanelWidth, &option, m_functionMenu) +
+                         style->pixelMetric(QStyle::PM_MenuVMargin, &option, m_functionMenu) +
+                         style->pixelMetric(QStyle::PM_MenuDesktopFrameWidth, &option, m_functionMenu));
+  m_functionList->FitHeight(area.bottom() - below.y() - frame);
+  // Taken out and put back, the list's action makes the menu measure it anew.
+  m_functionMenu->removeAction(m_functionListAction);
+  m_functionMenu->insertAction(m_functionMenu->actions().value(0), m_functionListAction);
+  m_functionMenu->popup(below);
+  m_functionList->setFocus();
 }
 
 void FormulaMenus::Insert(const QString& text) {

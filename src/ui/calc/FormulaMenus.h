@@ -8,13 +8,16 @@
 
 class QLineEdit;
 class QMenu;
+class QWidgetAction;
 class QWidget;
 
 namespace tabulo::ui {
 
+class FunctionList;
+
 // The two insertion menus of a formula field: the column menu (one item per
 // column, inserting "[title]") and the function menu (variables, statistics
-// and functions, inserting their names). Both insert at the field's caret,
+// and functions with their whole descriptions, inserting their names). Both insert at the field's caret,
 // replacing its selection; a function takes the selection as its argument.
 class FormulaMenus final : public QObject {
   Q_OBJECT
@@ -32,9 +35,12 @@ class FormulaMenus final : public QObject {
   void RebuildColumnMenu(const TableDocument& grid);
   // Opens a menu just below a control.
   static void PopUpBelow(QMenu* menu, QWidget* control);
+  // Opens the function menu just below a control, in as many columns as it
+  // takes to fit between the control and the bottom of the screen.
+  void PopUpFunctionsBelow(QWidget* control);
 
-  // How many menu items fit on the screen; menus longer than this break
-  // into columns and use the short captions.
+  // How many menu items fit on the screen; a column menu longer than this
+  // breaks into columns and uses the short captions.
   int ItemsPerScreen() const;
 
  private:
@@ -46,6 +52,8 @@ class FormulaMenus final : public QObject {
   QLineEdit* m_field;
   QMenu* m_columnMenu;
   QMenu* m_functionMenu;
+  FunctionList* m_functionList;
+  QWidgetAction* m_functionListAction;
   // What the column menu shows and inserts now.
   QStringList m_columnCaptions;
   QStringList m_columnInserts;

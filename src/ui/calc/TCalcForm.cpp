@@ -246,7 +246,7 @@ void TCalcForm::ConnectEvents() {
     m_menus->RebuildColumnMenu(m_grid);
     FormulaMenus::PopUpBelow(m_menus->ColumnMenu(), CBCalcLine);
   });
-  connect(btnFuncName, &QPushButton::clicked, this, [this] { FormulaMenus::PopUpBelow(m_menus->FunctionMenu(), CBCalcLine); });
+  connect(btnFuncName, &QPushButton::clicked, this, [this] { m_menus->PopUpFunctionsBelow(CBCalcLine); });
   connect(CBCalcLine, &QComboBox::editTextChanged, this, &TCalcForm::CBCalcLineChange);
   for (QButtonGroup* group : {RG1, RG2, RG3, RG4}) {
     connect(group, &QButtonGroup::idToggled, this, &TCalcForm::UpdateColours);

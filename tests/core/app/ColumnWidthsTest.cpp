@@ -14,21 +14,23 @@ class ByteMeasure final : public TextMeasure {
   int MaxWidthPerByte() const override { return 10; }
 };
 
-TEST(FitColumnWidths, TakesTheWidestTextPlusMargins) {
-  TableDocument grid = test::GridOf({{"abc", "1234567"}, {"a", ""}});
+TEST(FitColumnWidths, HoldsTheWidestTextWithItsMarginsAndTheGridLine) {
+  TableDocument grid = test::GridOf({{"abc", "1234567", "x"}, {"a", "", ""}});
   grid.Item(1).Title = "t";
   grid.Item(2).Title = "n";
+  grid.Item(3).Title = "a long title";
   grid.Item(2).DataType = static_cast<std::uint8_t>(ColumnType::Integer);
   grid.SetCell(0, 0, "no");
   grid.SetCell(0, 1, "1");
   grid.SetCell(0, 2, "10000");
-  const FitLayout layout{3, 1000, 1};
-  FitColumnWidths(grid, 0, 2, false, ByteMeasure(), layout, nullptr);
-  EXPECT_EQ(grid.ColWidth(0), 56);  // the widest row number
-  EXPECT_EQ(grid.ColWidth(1), 36);
-  EXPECT_EQ(grid.ColWidth(2), 76);
+  const FitLayout layout{3, 1000, 1, 8};
+  FitColumnWidths(grid, 0, 3, false, ByteMeasure(), layout, nullptr);
+  EXPECT_EQ(grid.ColWidth(0), 58);   // the widest row number, drawn in a header
+  EXPECT_EQ(grid.ColWidth(1), 37);   // 30 + 2 × 3 + 1
+  EXPECT_EQ(grid.ColWidth(2), 77);
+  EXPECT_EQ(grid.ColWidth(3), 128);  // the title with the header's padding
   FitColumnWidths(grid, 2, 2, true, ByteMeasure(), layout, nullptr);
-  EXPECT_EQ(grid.ColWidth(2), 96);  // as shown grouped: 1,234,567
+  EXPECT_EQ(grid.ColWidth(2), 97);  // as shown grouped: 1,234,567
 }
 
 TEST(FitColumnWidths, TooWideColumnsGetTheVisibleArea) {
@@ -59,7 +61,7 @@ TEST(FitColumnWidths, AShortTextOfWideLettersBeatsALongerNarrowOne) {
   TableDocument grid = test::GridOf({{"iiiiii"}, {"WW"}, {"iii"}});
   grid.Item(1).Title = "";
   FitColumnWidths(grid, 1, 1, false, ProportionalMeasure(), FitLayout{0, 1000, 1}, nullptr);
-  EXPECT_EQ(grid.ColWidth(1), 40);
+  EXPECT_EQ(grid.ColWidth(1), 41);
 }
 
 }  // namespace

@@ -77,17 +77,17 @@ class FontMappingTest : public QObject {
     QCOMPARE(QFontFromChoice({"DejaVu Serif", 0, 9, 2 | 8}).family(), QStringLiteral("DejaVu Serif"));
   }
 
-  // The dialog hands back the mapped family; the stored name must survive.
-  void storedNameKeptThroughTheDialog() {
+  // The dialog hands back the family shown for a stored Windows name: the
+  // user chose that family, and it is what the next start shows.
+  void theChosenFamilyIsStoredEvenWhenItIsTheMappedOne() {
     const FontChoice previous{Sjis("ＭＳ Ｐゴシック"), 128, 9, 0};
-    QCOMPARE(ChoiceFromQFont(QFontFromChoice(previous), previous), previous);
-
     auto bigger = QFontFromChoice(previous);
     bigger.setPointSize(14);
     bigger.setItalic(true);
     bigger.setStrikeOut(true);
-    const FontChoice expected{Sjis("ＭＳ Ｐゴシック"), 128, 14, 2 | 8};
+    const FontChoice expected{Cp932Converter().FromUtf16(bigger.family().toStdU16String()), 128, 14, 2 | 8};
     QCOMPARE(ChoiceFromQFont(bigger, previous), expected);
+    QCOMPARE(QFontFromChoice(expected).family(), bigger.family());
   }
 
   void otherFamilyBecomesTheStoredName() {
