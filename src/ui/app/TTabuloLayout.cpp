@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -152,13 +153,21 @@ void TTabulo::CreateStatusBar() {
   bar->setSizeGripEnabled(true);
   const int widths[6] = {40, 50, 60, 100, 70, 300};
   const char* texts[6] = {"Mode", "", "データ", "", "ファイル名", ""};
+  // Every text a fixed panel ever shows, so that none is cut in a larger font.
+  const QStringList shown[5] = {{"Mode"}, {"編集", "入力"}, {"データ", "Selection", "Data Type"}, {}, {"ファイル名"}};
   for (int i = 0; i < 6; ++i) {
     m_panels[i] = new QLabel(texts[i], bar);
     m_panels[i]->setObjectName(QString("SBar1Panel%1").arg(i));
     m_panels[i]->setFrameShape(i == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
-    m_panels[i]->setMinimumWidth(widths[i]);
+    int width = widths[i];
+    if (i < 5) {
+      const QFontMetrics metrics(m_panels[i]->font());
+      const int frame = 2 * m_panels[i]->frameWidth() + 2 * m_panels[i]->margin() + 8;
+      for (const QString& text : shown[i]) width = std::max(width, metrics.horizontalAdvance(text) + frame);
+    }
+    m_panels[i]->setMinimumWidth(width);
     // The selection grows with the row numbers of a long file ("( 1,100000)-( 9,123456)").
-    if (i < 5 && i != 3) m_panels[i]->setFixedWidth(widths[i]);
+    if (i < 5 && i != 3) m_panels[i]->setFixedWidth(width);
     m_panels[i]->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     bar->addWidget(m_panels[i], i == 5 ? 1 : 0);
   }
