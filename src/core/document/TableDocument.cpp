@@ -1,11 +1,13 @@
 #include "core/document/TableDocument.h"
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <string>
 
 #include "core/base/Errors.h"
 #include "core/base/Messages.h"
+#include "core/document/OpenStep.h"
 
 namespace tabulo {
 namespace {
@@ -20,7 +22,11 @@ std::uint16_t ToHeight(int height) { return static_cast<std::uint16_t>(std::clam
 
 TableDocument::TableDocument() : m_columns(2), m_rows(2) {}
 
-TableDocument::~TableDocument() { ReleaseAllRows(); }
+TableDocument::~TableDocument() {
+  m_open.reset();  // an open step's records are dropped with their blocks below
+  m_history.Clear(m_memory);
+  ReleaseAllRows();
+}
 
 TableDocument::TableDocument(TableDocument&& other) noexcept
     : m_columns(std::move(other.m_columns)),
@@ -32,13 +38,21 @@ TableDocument::TableDocument(TableDocument&& other) noexcept
       m_row(other.m_row),
       m_selection(other.m_selection),
       m_topRow(other.m_topRow),
-      m_leftCol(other.m_leftCol) {
+      m_leftCol(other.m_leftCol),
+      m_history(std::move(other.m_history)),
+      m_open(std::move(other.m_open)) {
   other.m_rows.clear();
+  other.m_history = EditHistory();
 }
 
 TableDocument& TableDocument::operator=(TableDocument&& other) noexcept {
   if (this != &other) {
+    m_open.reset();
+    m_history.Clear(m_memory);
     ReleaseAllRows();
+    m_history = std::move(other.m_history);
+    other.m_history = EditHistory();
+    m_open = std::move(other.m_open);
     m_columns = std::move(other.m_columns);
     m_rows = std::move(other.m_rows);
     other.m_rows.clear();
@@ -79,7 +93,7 @@ void TableDocument::StoreCells(RowSlot& slot, std::span<const std::string_view> 
   slot.chunk = block.chunk;
 }
 
-TableDocument::RowSlot& TableDocument::Slot(int row) {
+RowSlot& TableDocument::Slot(int row) {
   RequireIndex(row >= 0 && row < RowCount(), "row index");
   return m_rows[static_cast<std::size_t>(row)];
 }
@@ -90,6 +104,17 @@ void TableDocument::SetColCount(int count) {
   }
   count = std::max(count, 1);
   const int old = ColCount();
+  if (count == old) return;
+  if (Journaling()) {
+    if (count < old) {
+      ColumnsRemoved removed{count, {}, {}};
+      TakeColumns(count, old - count, removed.columns, removed.cells);
+      AddRecord(std::move(removed));
+      ClampCursor();
+      return;
+    }
+    AddRecord(ColumnsInserted{old, count - old});
+  }
   if (count < old) {
     RebuildRowsFrom(count, [count](std::vector<std::string_view>& cells) {
       cells.resize(static_cast<std::size_t>(count - 1));
@@ -106,7 +131,21 @@ void TableDocument::SetRowCount(int count) {
     throw TabuloError(FormatMessage(MessageId::TooManyRows, {std::to_string(kMaxRowCount - 1)}));
   }
   count = std::max(count, 1);
-  if (count < RowCount()) {
+  const int old = RowCount();
+  if (count == old) return;
+  if (Journaling()) {
+    if (count < old) {
+      RowsRemoved removed{count, {}};
+      TakeRows(count, old - count, removed.rows);
+      AddRecord(std::move(removed));
+      m_open->freshFrom = std::min(m_open->freshFrom, count);
+      ClampCursor();
+      return;
+    }
+    AddRecord(RowsInserted{old, count - old});
+    m_open->freshFrom = std::min(m_open->freshFrom, old);
+  }
+  if (count < old) {
     for (auto slot = m_rows.begin() + count; slot != m_rows.end(); ++slot) ReleaseCells(*slot);
     m_rows.erase(m_rows.begin() + count, m_rows.end());
   } else {
@@ -132,20 +171,23 @@ std::string_view TableDocument::Cell(int col, int row) const noexcept {
 
 void TableDocument::SetCell(int col, int row, std::string_view text) {
   RequireIndex(col >= 0 && col < ColCount() && row >= 0 && row < RowCount(), "cell index");
+  if (Cell(col, row) == text) return;
   if (row == 0) {
+    if (Journaling()) SaveColumnState(col);
     m_columns[static_cast<std::size_t>(col)].item.Title = std::string(text);
     return;
   }
   RowSlot& slot = m_rows[static_cast<std::size_t>(row)];
   if (col == 0) {
     if (text.size() > kMaxRowLabelBytes) throw std::invalid_argument("row-number text too long");
+    if (Journaling()) JournalCell(0, row, slot.label.View());
     slot.label.length = static_cast<std::uint8_t>(text.size());
     std::copy(text.begin(), text.end(), slot.label.text);
     return;
   }
   const auto index = static_cast<std::size_t>(col - 1);
   const PackedRow packed = slot.Cells();
-  if (index >= packed.Count() && text.empty()) return;
+  if (Journaling()) JournalCell(col, row, packed.Cell(static_cast<std::uint32_t>(index)));
   std::vector<std::string_view> cells(std::max<std::size_t>(packed.Count(), index + 1));
   for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
   cells[index] = text;
@@ -155,6 +197,7 @@ void TableDocument::SetCell(int col, int row, std::string_view text) {
 void TableDocument::SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count) {
   RequireIndex(row >= 1 && row < RowCount() && first + count <= fields.size(), "row index");
   count = std::min(count, static_cast<std::size_t>(ColCount() - 1));
+  if (Journaling()) JournalRowCells(row, 1, std::max<std::size_t>(count, Slot(row).count));
   RowSlot& slot = Slot(row);
   const std::size_t size = PackedRow::BlockSizeFor(fields, first, count);
   RowMemory::Block block;
@@ -174,6 +217,7 @@ void TableDocument::ReplaceRowCells(int row, int firstCol, std::span<const std::
   const PackedRow packed = slot.Cells();
   const auto first = static_cast<std::size_t>(firstCol - 1);
   const std::size_t usable = std::min(values.size(), static_cast<std::size_t>(std::max(ColCount() - firstCol, 0)));
+  if (Journaling()) JournalRowCells(row, firstCol, usable);
   std::vector<std::string_view> cells(std::max<std::size_t>(packed.Count(), first + usable));
   for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
   for (std::size_t i = 0; i < usable; ++i) cells[first + i] = values[i];
@@ -182,10 +226,18 @@ void TableDocument::ReplaceRowCells(int row, int firstCol, std::span<const std::
 
 void TableDocument::ClearRowCells(int row) {
   RequireIndex(row >= 1 && row < RowCount(), "row index");
+  if (Journaling()) JournalRowCells(row, 1, Slot(row).count);
   ReleaseCells(Slot(row));
 }
 
 void TableDocument::ClearAllCells() {
+  if (Journaling()) {
+    for (int col = 0; col < ColCount(); ++col) SaveColumnState(col);
+    for (int row = 1; row < RowCount(); ++row) {
+      JournalCell(0, row, m_rows[static_cast<std::size_t>(row)].label.View());
+      JournalRowCells(row, 1, m_rows[static_cast<std::size_t>(row)].count);
+    }
+  }
   for (Column& column : m_columns) column.item.Title.clear();
   for (RowSlot& slot : m_rows) {
     ReleaseCells(slot);
@@ -195,10 +247,23 @@ void TableDocument::ClearAllCells() {
 
 void TableDocument::SetColWidth(int col, int width) {
   RequireIndex(col >= 0 && col < ColCount(), "column index");
+  if (Journaling()) SaveColumnState(col);
   m_columns[static_cast<std::size_t>(col)].width = std::clamp(width, 0, 0xFFFF);
 }
 
-void TableDocument::SetRowHeight(int row, int height) { Slot(row).height = ToHeight(height); }
+void TableDocument::SetRowHeight(int row, int height) {
+  RowSlot& slot = Slot(row);
+  if (slot.height == ToHeight(height)) return;
+  if (Journaling()) SaveRowState(row);
+  slot.height = ToHeight(height);
+}
+
+void TableDocument::SetRowLink(int row, int sourceRow) {
+  RowSlot& slot = Slot(row);
+  if (slot.link == sourceRow) return;
+  if (Journaling()) SaveRowState(row);
+  slot.link = sourceRow;
+}
 
 void TableDocument::SetDefaultColWidth(int width) { m_defaultColWidth = std::clamp(width, 0, 0xFFFF); }
 
@@ -241,6 +306,11 @@ void TableDocument::SetSelectionAndCurrent(const TGridRect& rect, int col, int r
 
 void TableDocument::MoveRow(int from, int to) {
   RequireIndex(from >= 1 && from < RowCount() && to >= 1 && to < RowCount(), "row index");
+  if (from == to) return;
+  if (Journaling()) {
+    AddRecord(RowMoved{to, from});
+    NoteRowsMoved();
+  }
   const auto begin = m_rows.begin();
   if (from < to) {
     std::rotate(begin + from, begin + from + 1, begin + to + 1);
@@ -252,6 +322,9 @@ void TableDocument::MoveRow(int from, int to) {
 void TableDocument::MoveColumn(int from, int to) {
   RequireIndex(from >= 1 && from < ColCount() && to >= 1 && to < ColCount(), "column index");
   if (from == to) return;
+  if (Journaling()) {
+    AddRecord(ColumnMoved{to, from});
+  }
   const auto begin = m_columns.begin();
   if (from < to) {
     std::rotate(begin + from, begin + from + 1, begin + to + 1);
@@ -276,6 +349,15 @@ void TableDocument::MoveColumn(int from, int to) {
 
 void TableDocument::DeleteRows(int first, int last) {
   RequireIndex(first >= 1 && first <= last && last < RowCount(), "row index");
+  if (Journaling()) {
+    RowsRemoved removed{first, {}};
+    TakeRows(first, last - first + 1, removed.rows);
+    AddRecord(std::move(removed));
+    int& fresh = m_open->freshFrom;
+    if (fresh != INT_MAX) fresh = last < fresh ? fresh - (last - first + 1) : std::min(fresh, first);
+    ClampCursor();
+    return;
+  }
   for (int r = first; r <= last; ++r) ReleaseCells(m_rows[static_cast<std::size_t>(r)]);
   m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
   ClampCursor();
@@ -283,6 +365,13 @@ void TableDocument::DeleteRows(int first, int last) {
 
 void TableDocument::DeleteColumns(int first, int last) {
   RequireIndex(first >= 1 && first <= last && last < ColCount(), "column index");
+  if (Journaling()) {
+    ColumnsRemoved removed{first, {}, {}};
+    TakeColumns(first, last - first + 1, removed.columns, removed.cells);
+    AddRecord(std::move(removed));
+    ClampCursor();
+    return;
+  }
   const auto f = static_cast<std::size_t>(first - 1);
   const auto l = static_cast<std::size_t>(last - 1);
   RebuildRowsFrom(first, [f, l](std::vector<std::string_view>& cells) {
@@ -302,6 +391,9 @@ void TableDocument::ReorderColumns(std::span<const int> order) {
     if (valid) seen[static_cast<std::size_t>(order[i])] = true;
   }
   if (!valid) throw std::invalid_argument("not a column order");
+  if (Journaling()) {
+    AddRecord(ColumnsReordered{InverseOrder(order)});
+  }
   std::vector<Column> columns;
   columns.reserve(count);
   for (const int from : order) columns.push_back(std::move(m_columns[static_cast<std::size_t>(from)]));

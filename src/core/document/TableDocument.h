@@ -1,14 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/base/LargeAllocator.h"
+#include "core/document/ChangeRecord.h"
+#include "core/document/EditHistory.h"
 #include "core/document/FieldList.h"
 #include "core/document/GPItem.h"
+#include "core/document/GridParts.h"
 #include "core/document/PackedRow.h"
 #include "core/document/RowMemory.h"
 
@@ -44,9 +48,9 @@ class TableDocument {
   // Far beyond what fits a desktop's memory for real data, but a file of
   // nothing but line breaks must get a message, not exhaust memory.
   static constexpr int kMaxRowCount = 100'000'000;
-  static constexpr int kInitialColWidth = 80;
-  static constexpr int kInitialRowHeight = 20;
-  static constexpr std::size_t kMaxRowLabelBytes = 11;
+  static constexpr int kInitialColWidth = tabulo::kInitialColWidth;
+  static constexpr int kInitialRowHeight = tabulo::kInitialRowHeight;
+  static constexpr std::size_t kMaxRowLabelBytes = tabulo::kMaxRowLabelBytes;
 
   // An empty grid of 2 columns and 2 rows (the window builds a new document
   // from it with NewDocument).
@@ -97,7 +101,12 @@ class TableDocument {
 
   bool IsTotalsRow(int row) const noexcept { return row >= 1 && Cell(0, row) == kTotalsRowLabel; }
 
-  TGPItem& Item(int col) { return m_columns.at(static_cast<std::size_t>(col)).item; }
+  // Within an edit step the record is kept as it was before it is handed
+  // out for changing.
+  TGPItem& Item(int col) {
+    if (Journaling()) SaveColumnState(col);
+    return m_columns.at(static_cast<std::size_t>(col)).item;
+  }
   const TGPItem& Item(int col) const { return m_columns.at(static_cast<std::size_t>(col)).item; }
 
   int ColWidth(int col) const { return m_columns.at(static_cast<std::size_t>(col)).width; }
@@ -111,7 +120,7 @@ class TableDocument {
 
   // The source row a narrowed window's row stands for; -1 when none.
   int RowLink(int row) const { return m_rows.at(static_cast<std::size_t>(row)).link; }
-  void SetRowLink(int row, int sourceRow) { m_rows.at(static_cast<std::size_t>(row)).link = sourceRow; }
+  void SetRowLink(int row, int sourceRow);
 
   // The current cell; setting it collapses the selection onto it. Both stay
   // within the data area (at least 1).
@@ -147,28 +156,54 @@ class TableDocument {
   // std::invalid_argument otherwise.
   void ReorderColumns(std::span<const int> order);
 
- private:
-  struct RowLabel {
-    std::uint8_t length = 0;
-    char text[kMaxRowLabelBytes] = {};
-    std::string_view View() const noexcept { return {text, length}; }
-  };
-  // One data row: its packed cells (columns 1..) in m_memory, its row-number
-  // text, link and height. 32 bytes.
-  struct RowSlot {
-    const char* data = nullptr;
-    std::uint32_t count = 0;
-    std::int32_t link = -1;
-    RowLabel label;
-    std::uint16_t height = kInitialRowHeight;
-    std::uint16_t chunk = RowMemory::kHeap;
+  // Edit steps. The changes a command makes between BeginStep and
+  // CommitStep form one step of the history, which Undo takes back and Redo
+  // makes again; RollbackStep takes back what changed since the matching
+  // BeginStep (a failing command leaves no half change). Steps nest: an inner
+  // step joins the outer one, and only the outermost goes into the history
+  // (when it changed anything). Each returns what it changed, for the views.
+  // The cursor and selection come back as they were before the step (undo)
+  // or after it (redo). Within a step, every change of cells, rows, columns,
+  // column records and widths, row heights and links is kept; the cursor,
+  // the scroll position and the default sizes are not.
+  void BeginStep(std::string caption);
+  ChangeRecord CommitStep();
+  void RollbackStep() noexcept;
+  bool InStep() const noexcept { return m_open != nullptr; }
+  ChangeRecord Undo();
+  ChangeRecord Redo();
+  const EditHistory& History() const noexcept { return m_history; }
+  // Forgets every step (a new or newly opened document); unmodified.
+  void ClearHistory();
+  void MarkSaved() noexcept { m_history.MarkSaved(); }
+  void SetHistoryMemoryLimit(std::size_t bytes) { m_history.SetMemoryLimit(bytes, m_memory); }
 
-    PackedRow Cells() const noexcept { return PackedRow(data, count); }
-  };
-  struct Column {
-    TGPItem item;
-    int width = kInitialColWidth;
-  };
+ private:
+  struct OpenStep;
+
+  bool Journaling() const noexcept { return m_open != nullptr && !m_replaying; }
+  CellTexts& CellJournal();
+  bool IsFreshRow(int row) const noexcept;
+  void JournalCell(int col, int row, std::string_view old);
+  void JournalRowCells(int row, int firstCol, std::size_t count);
+  void SaveColumnState(int col);
+  void SaveRowState(int row);
+  void NoteColumnsChanged();
+  void NoteRowsMoved();
+  void AddRecord(EditRecord record);
+  CursorState Cursor() const noexcept;
+  void SetCursor(const CursorState& state);
+  // Applying records (TableDocumentSteps.cpp): each puts back what it holds
+  // and becomes the record of what it replaced.
+  void ApplyRecords(EditStep& step, bool undo, ChangeRecord& changes);
+  void ApplyRecord(EditRecord& record, ChangeRecord& changes);
+  void ApplyCellTexts(CellTexts& texts, ChangeRecord& changes);
+  void TakeRows(int first, int count, std::vector<RowSlot>& into);
+  void TakeColumns(int first, int count, std::vector<GridColumn>& columns, CellTexts& cells);
+  void PutColumns(int first, std::vector<GridColumn>& columns, const CellTexts& cells);
+  std::vector<int> InverseOrder(std::span<const int> order) const;
+
+  using Column = GridColumn;
 
   RowSlot& Slot(int row);
   // Packs `cells` into a new block for `slot`, giving back its old one.
@@ -193,6 +228,9 @@ class TableDocument {
   TGridRect m_selection;
   int m_topRow = 1;
   int m_leftCol = 1;
+  EditHistory m_history;
+  std::unique_ptr<OpenStep> m_open;
+  bool m_replaying = false;
 };
 
 }  // namespace tabulo
