@@ -20,6 +20,9 @@ std::size_t RecordMemoryBytes(const EditRecord& record) noexcept {
         std::size_t bytes = sizeof(EditRecord);
         if constexpr (std::is_same_v<T, CellTexts>) {
           bytes += r.MemoryBytes();
+        } else if constexpr (std::is_same_v<T, RowBlocks>) {
+          bytes += r.entries.capacity() * sizeof(RowBlocks::Entry);
+          for (const RowBlocks::Entry& entry : r.entries) bytes += PackedRow(entry.data, entry.count).BlockSize();
         } else if constexpr (std::is_same_v<T, RowsRemoved>) {
           bytes += r.rows.capacity() * sizeof(RowSlot);
           for (const RowSlot& slot : r.rows) bytes += slot.Cells().BlockSize();
@@ -37,6 +40,12 @@ std::size_t RecordMemoryBytes(const EditRecord& record) noexcept {
 }
 
 void ReleaseRecord(EditRecord& record, RowMemory& memory) noexcept {
+  if (auto* blocks = std::get_if<RowBlocks>(&record)) {
+    for (const RowBlocks::Entry& entry : blocks->entries) {
+      memory.Release(entry.data, PackedRow(entry.data, entry.count).BlockSize(), entry.chunk);
+    }
+    blocks->entries.clear();
+  }
   if (auto* removed = std::get_if<RowsRemoved>(&record)) {
     for (RowSlot& slot : removed->rows) {
       memory.Release(slot.data, slot.Cells().BlockSize(), slot.chunk);

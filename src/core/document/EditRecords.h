@@ -29,6 +29,11 @@ class CellTexts {
     m_bytes.append(text);
     m_entries.push_back({row, col, static_cast<std::uint32_t>(m_bytes.size())});
   }
+  void Reserve(std::size_t entries, std::size_t bytes) {
+    m_entries.reserve(entries);
+    m_bytes.reserve(bytes);
+  }
+  std::size_t TextBytes() const noexcept { return m_bytes.size(); }
   bool empty() const noexcept { return m_entries.empty(); }
   std::size_t size() const noexcept { return m_entries.size(); }
   const Entry& operator[](std::size_t i) const noexcept { return m_entries[i]; }
@@ -46,6 +51,19 @@ class CellTexts {
  private:
   std::vector<Entry> m_entries;
   std::string m_bytes;
+};
+
+// Whole rows of cells as they were: the rows' old blocks, kept as they are
+// (their blocks belong to the record), for changes that replace every cell
+// of a row. 24 bytes a row besides the block.
+struct RowBlocks {
+  struct Entry {
+    const char* data;
+    std::uint32_t count;
+    std::int32_t row;
+    std::uint16_t chunk;
+  };
+  std::vector<Entry> entries;
 };
 
 // Rows taken out at `first` (their blocks now belong to the record).
@@ -101,7 +119,7 @@ struct RowState {
   std::int32_t link = -1;
 };
 
-using EditRecord = std::variant<CellTexts, RowsRemoved, RowsInserted, RowMoved, ColumnsRemoved, ColumnsInserted,
+using EditRecord = std::variant<CellTexts, RowBlocks, RowsRemoved, RowsInserted, RowMoved, ColumnsRemoved, ColumnsInserted,
                                 ColumnMoved, ColumnsReordered, ColumnState, RowState>;
 
 }  // namespace tabulo

@@ -19,8 +19,10 @@ constexpr std::size_t kMaxChunks = 0xFFFF;
 RowMemory::~RowMemory() { FreeAllChunks(); }
 
 RowMemory::RowMemory(RowMemory&& other) noexcept
-    : m_chunks(std::move(other.m_chunks)), m_current(other.m_current) {
+    : m_chunks(std::move(other.m_chunks)), m_spares(other.m_spares), m_spareCount(other.m_spareCount),
+      m_current(other.m_current) {
   other.m_chunks.clear();
+  other.m_spareCount = 0;
   other.m_current = kHeap;
 }
 
@@ -28,15 +30,22 @@ RowMemory& RowMemory::operator=(RowMemory&& other) noexcept {
   if (this != &other) {
     FreeAllChunks();
     m_chunks = std::move(other.m_chunks);
+    m_spares = other.m_spares;
+    m_spareCount = other.m_spareCount;
     m_current = other.m_current;
     other.m_chunks.clear();
+    other.m_spareCount = 0;
     other.m_current = kHeap;
   }
   return *this;
 }
 
 void RowMemory::FreeAllChunks() noexcept {
-  for (std::size_t id = 1; id < m_chunks.size(); ++id) FreeChunk(static_cast<std::uint16_t>(id));
+  for (std::size_t id = 1; id < m_chunks.size(); ++id) {
+    if (m_chunks[id].base != nullptr) FreeLarge(m_chunks[id].base, m_chunks[id].size);
+  }
+  for (std::size_t i = 0; i < m_spareCount; ++i) FreeLarge(m_spares[i].base, m_spares[i].size);
+  m_spareCount = 0;
   m_chunks.clear();
   m_current = kHeap;
 }
@@ -67,6 +76,7 @@ void RowMemory::Release(const char* data, std::size_t bytes, std::uint16_t chunk
 std::size_t RowMemory::ChunkBytes() const noexcept {
   std::size_t total = 0;
   for (const Chunk& chunk : m_chunks) total += chunk.size;
+  for (std::size_t i = 0; i < m_spareCount; ++i) total += m_spares[i].size;
   return total;
 }
 
@@ -80,8 +90,19 @@ std::uint16_t RowMemory::NewChunk(std::size_t minimum) {
   std::size_t largest = kFirstChunkSize / 2;
   for (const Chunk& chunk : m_chunks) largest = std::max(largest, chunk.size);
   const std::size_t size = std::max(std::min(largest * 2, kChunkSize), minimum);
-  free->base = static_cast<char*>(AllocateLarge(size));
-  free->size = size;
+  free->base = nullptr;
+  for (std::size_t i = 0; i < m_spareCount; ++i) {
+    if (m_spares[i].size >= size) {
+      free->base = m_spares[i].base;
+      free->size = m_spares[i].size;
+      m_spares[i] = m_spares[--m_spareCount];
+      break;
+    }
+  }
+  if (free->base == nullptr) {
+    free->base = static_cast<char*>(AllocateLarge(size));
+    free->size = size;
+  }
   free->used = 0;
   free->live = 0;
   return static_cast<std::uint16_t>(free - m_chunks.begin());
@@ -89,7 +110,14 @@ std::uint16_t RowMemory::NewChunk(std::size_t minimum) {
 
 void RowMemory::FreeChunk(std::uint16_t id) noexcept {
   Chunk& chunk = m_chunks[id];
-  FreeLarge(chunk.base, chunk.size);
+  // Rewriting many rows frees old chunks while it fills new ones: a freed
+  // full-size chunk is kept for the next, whose pages are then already
+  // there (fresh pages cost the system a fault and a clearing each).
+  if (chunk.size == kChunkSize && m_spareCount < kMaxSpares) {
+    m_spares[m_spareCount++] = {chunk.base, chunk.size};
+  } else {
+    FreeLarge(chunk.base, chunk.size);
+  }
   chunk = Chunk{};
   if (m_current == id) m_current = kHeap;
 }

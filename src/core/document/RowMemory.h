@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -49,7 +50,15 @@ class RowMemory {
   void FreeChunk(std::uint16_t id) noexcept;
   void FreeAllChunks() noexcept;
 
+  struct Spare {
+    char* base;
+    std::size_t size;
+  };
+  static constexpr std::size_t kMaxSpares = 2;
+
   std::vector<Chunk> m_chunks;            // entry 0, when present, stands for the heap
+  std::array<Spare, kMaxSpares> m_spares{};  // freed chunks kept for reuse
+  std::size_t m_spareCount = 0;
   std::uint16_t m_current = kHeap;       // the chunk bulk rows go to next
 };
 

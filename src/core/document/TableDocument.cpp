@@ -197,8 +197,8 @@ void TableDocument::SetCell(int col, int row, std::string_view text) {
 void TableDocument::SetRowCells(int row, const FieldList& fields, std::size_t first, std::size_t count) {
   RequireIndex(row >= 1 && row < RowCount() && first + count <= fields.size(), "row index");
   count = std::min(count, static_cast<std::size_t>(ColCount() - 1));
-  if (Journaling()) JournalRowCells(row, 1, std::max<std::size_t>(count, Slot(row).count));
   RowSlot& slot = Slot(row);
+  if (Journaling()) KeepRowBlock(slot, row);
   const std::size_t size = PackedRow::BlockSizeFor(fields, first, count);
   RowMemory::Block block;
   if (size > 0) {
@@ -217,7 +217,10 @@ void TableDocument::ReplaceRowCells(int row, int firstCol, std::span<const std::
   const PackedRow packed = slot.Cells();
   const auto first = static_cast<std::size_t>(firstCol - 1);
   const std::size_t usable = std::min(values.size(), static_cast<std::size_t>(std::max(ColCount() - firstCol, 0)));
-  if (Journaling()) JournalRowCells(row, firstCol, usable);
+  // A change of every stored cell keeps the old block whole; a change of a
+  // few keeps just their texts.
+  const bool wholeRow = firstCol == 1 && usable >= packed.Count();
+  if (Journaling() && !(wholeRow && packed.Count() > 0 && KeepRowBlock(slot, row))) JournalRowCells(row, firstCol, usable);
   std::vector<std::string_view> cells(std::max<std::size_t>(packed.Count(), first + usable));
   for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
   for (std::size_t i = 0; i < usable; ++i) cells[first + i] = values[i];
@@ -226,7 +229,7 @@ void TableDocument::ReplaceRowCells(int row, int firstCol, std::span<const std::
 
 void TableDocument::ClearRowCells(int row) {
   RequireIndex(row >= 1 && row < RowCount(), "row index");
-  if (Journaling()) JournalRowCells(row, 1, Slot(row).count);
+  if (Journaling() && KeepRowBlock(Slot(row), row)) return;
   ReleaseCells(Slot(row));
 }
 

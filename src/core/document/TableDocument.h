@@ -186,6 +186,9 @@ class TableDocument {
   bool IsFreshRow(int row) const noexcept;
   void JournalCell(int col, int row, std::string_view old);
   void JournalRowCells(int row, int firstCol, std::size_t count);
+  // Keeps the row's whole block in the step instead of giving it back; true
+  // when it did (the slot then has no block of its own).
+  bool KeepRowBlock(RowSlot& slot, int row);
   void SaveColumnState(int col);
   void SaveRowState(int row);
   void NoteColumnsChanged();

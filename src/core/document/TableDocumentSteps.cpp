@@ -103,6 +103,20 @@ void TableDocument::JournalRowCells(int row, int firstCol, std::size_t count) {
   }
 }
 
+bool TableDocument::KeepRowBlock(RowSlot& slot, int row) {
+  if (IsFreshRow(row)) return false;
+  std::vector<EditRecord>& records = m_open->step.records;
+  const std::size_t mark = m_open->marks.empty() ? 0 : m_open->marks.back();
+  if (records.size() <= mark || !std::holds_alternative<RowBlocks>(records.back())) records.emplace_back(RowBlocks());
+  std::get<RowBlocks>(records.back()).entries.push_back({slot.data, slot.count, row, slot.chunk});
+  m_open->step.changes.AddCell(1, row);
+  m_open->step.changes.AddCell(std::max(1, ColCount() - 1), row);
+  slot.data = nullptr;
+  slot.count = 0;
+  slot.chunk = RowMemory::kHeap;
+  return true;
+}
+
 void TableDocument::SaveColumnState(int col) {
   std::vector<bool>& saved = m_open->columnSaved;
   if (col < 0 || col >= ColCount()) return;  // the caller's own check reports it
@@ -219,6 +233,21 @@ void TableDocument::ApplyRecord(EditRecord& record, ChangeRecord& changes) {
     ApplyCellTexts(*texts, changes);
     return;
   }
+  if (auto* blocks = std::get_if<RowBlocks>(&record)) {
+    // Blocks go back last to first, and the blocks they replace are kept in
+    // that order (as with cell texts).
+    std::vector<RowBlocks::Entry>& entries = blocks->entries;
+    std::reverse(entries.begin(), entries.end());
+    for (RowBlocks::Entry& entry : entries) {
+      RowSlot& slot = Slot(entry.row);
+      std::swap(slot.data, entry.data);
+      std::swap(slot.count, entry.count);
+      std::swap(slot.chunk, entry.chunk);
+      changes.AddCell(1, entry.row);
+      changes.AddCell(std::max(1, ColCount() - 1), entry.row);
+    }
+    return;
+  }
   if (auto* state = std::get_if<ColumnState>(&record)) {
     std::swap(m_columns.at(static_cast<std::size_t>(state->col)), state->column);
     changes.headersChanged = true;
@@ -277,6 +306,7 @@ void TableDocument::ApplyCellTexts(CellTexts& texts, ChangeRecord& changes) {
   // that order, so the next application (the other way) again runs last to
   // first over the new record.
   CellTexts replaced;
+  replaced.Reserve(texts.size(), texts.TextBytes() + texts.TextBytes() / 4);
   std::vector<std::string_view> cells;
   std::size_t i = texts.size();
   while (i > 0) {
