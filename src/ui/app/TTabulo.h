@@ -161,7 +161,7 @@ class TTabulo final : public QMainWindow {
   void ResetView();
   void ShowRowsBeforeTitleQuestion();
   void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
-                      bool (*deleteSelected)(TableDocument&, platform::Prompter&));
+                      bool (*deleteSelected)(TableDocument&, Prompter&));
 
   // Range editing and the grid popup (TTabuloEdit.cpp).
   QLineEdit* FocusedTextBox() const;

@@ -33,10 +33,6 @@ std::string HistoryText(const std::vector<std::string>& lines) {
   return text;
 }
 
-platform::Prompt Message(MessageId id, platform::Sound sound, platform::BoxStyle style, platform::Buttons buttons) {
-  return {id, std::string(MessageText(id)), sound, style, buttons};
-}
-
 }  // namespace
 
 WindowFiles DefaultWindowFiles() {
@@ -87,8 +83,7 @@ void TTabulo::FormCreate() {
   TTabuloCnf settings;
   const bool loaded = !m_files.settings.empty() && settings.Load(m_files.settings);
   if (!RunCommand(m_services.prompter, [&] { ApplySettings(settings, loaded); })) {
-    m_services.prompter.Ask(Message(MessageId::SettingsReadFailed, platform::Sound::Exclamation,
-                                    platform::BoxStyle::Warning, platform::Buttons::Ok));
+    m_services.prompter.Ask(MessageId::SettingsReadFailed);
   }
 
   NewDocument(m_document);
@@ -195,15 +190,11 @@ void TTabulo::FormActivate() {
 
 bool TTabulo::FormCloseQuery() {
   if (!mmCloseMsg->isChecked()) return true;
-  const platform::Prompt question{MessageId::SaveBeforeExitQuestion,
-                                  std::string(MessageText(MessageId::SaveBeforeExitQuestion)),
-                                  platform::Sound::Question, platform::BoxStyle::Confirmation,
-                                  platform::Buttons::YesNoCancel};
-  switch (m_services.prompter.Ask(question)) {
-    case platform::Answer::Cancel: return false;
+  switch (m_services.prompter.Ask(MessageId::SaveBeforeExitQuestion)) {
+    case Answer::Cancel: return false;
     // The window closes only once the edits are saved: a cancelled or failed
     // save keeps it open with everything in it.
-    case platform::Answer::Yes: return SaveDocumentAs();
+    case Answer::Yes: return SaveDocumentAs();
     default: return true;
   }
 }
@@ -216,8 +207,7 @@ void TTabulo::FormClose() {
     SaveFileHistory(m_files.fixedHistory, m_fixedHistory);
   });
   if (!written) {
-    m_services.prompter.Ask(Message(MessageId::SettingsWriteFailed, platform::Sound::Exclamation,
-                                    platform::BoxStyle::Error, platform::Buttons::Ok));
+    m_services.prompter.Ask(MessageId::SettingsWriteFailed);
   }
 }
 

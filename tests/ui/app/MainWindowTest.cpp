@@ -27,7 +27,7 @@
 #include "support/WindowFixture.h"
 #include "ui/app/TTabulo.h"
 
-using tabulo::platform::Answer;
+using tabulo::Answer;
 using tabulo::test::Sjis;
 
 namespace tabulo::ui {
@@ -142,7 +142,7 @@ class MainWindowTest final : public QObject {
     f.window->OpenCsvFile(f.dir / "missing.csv");
     QCOMPARE(f.window->Grid().Cell(1, 1), std::string_view("kept"));
     QCOMPARE(f.window->windowTitle(), QString("Tabulo - NewFile.csv"));
-    QCOMPARE(f.platform.prompter.Asked().at(0).style, platform::BoxStyle::Error);
+    QCOMPARE(f.platform.prompter.Asked().at(0).style, BoxStyle::Error);
   }
 
   void appendReportsAFailingFileAndGoesOn() {
@@ -159,10 +159,26 @@ class MainWindowTest final : public QObject {
     QCOMPARE(grid.Cell(2, 3), std::string_view("d"));
     QCOMPARE(grid.ColCount(), 3);  // appending never widens
     QCOMPARE(grid.Cell(0, 3), std::string_view("3"));
-    const platform::Prompt& failure = f.platform.prompter.Asked().back();
+    const Prompt& failure = f.platform.prompter.Asked().back();
     QVERIFY(failure.text.find("missing.csv") != std::string::npos);
-    QCOMPARE(failure.buttons, platform::Buttons::YesNo);
+    QCOMPARE(failure.buttons, Buttons::YesNo);
     QCOMPARE(f.window->windowTitle(), QString("Tabulo - 1.csv"));
+  }
+
+  void appendReportsAFailingLastFileWithoutAQuestion() {
+    Fixture f;
+    const auto first = f.Write("1.csv", "a,b\r\n");
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(first);
+    f.platform.fileDialogs.Then({first, f.dir / "missing.csv"});
+    f.platform.prompter.Then(Answer::Ok);
+    f.window->mmAppendFileClick();
+    QCOMPARE(f.window->Grid().RowCount(), 3);
+    const Prompt& failure = f.platform.prompter.Asked().back();
+    QVERIFY(failure.text.find("missing.csv") != std::string::npos);
+    QCOMPARE(failure.buttons, Buttons::Ok);
+    QCOMPARE(failure.sound, Sound::Exclamation);
+    QVERIFY(f.platform.prompter.AllAnswered());
   }
 
   void historyMovesRepeatsToTheTopIgnoringCaseAndKeepsTwentyOnDisk() {
@@ -247,13 +263,13 @@ class MainWindowTest final : public QObject {
     };
     saveFails();
     QVERIFY(!f.Close());
-    QCOMPARE(f.platform.prompter.Asked().back().style, platform::BoxStyle::Error);
+    QCOMPARE(f.platform.prompter.Asked().back().style, BoxStyle::Error);
 
     f.Action("mmNewWindow")->setChecked(false);
     const auto dropped = f.Write("dropped.csv", "a,b\r\n");
     saveFails();
     f.window->FileDropped(dropped);
-    QCOMPARE(f.platform.prompter.Asked().back().style, platform::BoxStyle::Error);
+    QCOMPARE(f.platform.prompter.Asked().back().style, BoxStyle::Error);
     QCOMPARE(f.Grid().Cell(1, 1), std::string("edited"));
     QVERIFY(f.window->DocumentFile() != dropped);
     QVERIFY(f.platform.prompter.AllAnswered());
@@ -275,7 +291,7 @@ class MainWindowTest final : public QObject {
     QCOMPARE(grid.Row(), 2);
     f.window->findChild<QCheckBox*>("CBFindCase")->setChecked(true);
     f.Action("mmFind")->trigger();
-    QCOMPARE(f.platform.prompter.Beeps().back(), platform::Sound::Default);
+    QCOMPARE(f.platform.prompter.Beeps().back(), Sound::Default);
     QCOMPARE(f.window->FindHistory().size(), std::size_t{1});
     f.window->findChild<QRadioButton*>("RBFindUp")->setChecked(true);
     f.Action("mmFind")->trigger();
