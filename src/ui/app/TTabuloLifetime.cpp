@@ -49,12 +49,21 @@ WindowFiles DefaultWindowFiles() {
 }
 
 TTabulo::TTabulo(platform::Services services, WindowFiles files, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_files(std::move(files)) {
+    : TTabulo(services, std::move(files), std::nullopt, parent) {}
+
+TTabulo::TTabulo(platform::Services services, WindowFiles files, Document document, QWidget* parent)
+    : TTabulo(services, std::move(files), std::optional<Document>(std::move(document)), parent) {}
+
+TTabulo::TTabulo(platform::Services services, WindowFiles files, std::optional<Document> document, QWidget* parent)
+    : QMainWindow(parent),
+      m_services(services),
+      m_files(std::move(files)),
+      m_document(document ? std::move(*document) : Document()) {
   setObjectName("TTabulo");
   setAttribute(Qt::WA_DeleteOnClose, false);
   CreateLayout();
   ConnectEvents();
-  FormCreate();
+  FormCreate(!document);  // `document` stays engaged once its value has moved
 }
 
 TTabulo::~TTabulo() {
@@ -63,7 +72,7 @@ TTabulo::~TTabulo() {
   SGCSV->setModel(nullptr);
 }
 
-void TTabulo::FormCreate() {
+void TTabulo::FormCreate(bool newDocument) {
   setAcceptDrops(true);
   m_enterDirection = EnterDirection::Right;
   m_gridFont = {std::string("\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"), 128, 9, 0};  // ＭＳ Ｐゴシック
@@ -86,7 +95,7 @@ void TTabulo::FormCreate() {
     m_services.prompter.Ask(MessageId::SettingsReadFailed);
   }
 
-  NewDocument(m_document);
+  if (newDocument) NewDocument(m_document);
   m_documentFile = m_files.documentsFolder / "NewFile.csv";
   setWindowTitle("Tabulo - NewFile.csv");
   ResetView();

@@ -20,6 +20,7 @@
 
 #include "core/app/FileHistory.h"
 #include "core/app/TabuloCnf.h"
+#include "core/document/DocumentOperations.h"
 #include "platform/ScriptedServices.h"
 #include "support/TestFiles.h"
 #include "ui/app/GridModel.h"
@@ -59,6 +60,27 @@ class MainWindowTest final : public QObject {
     QCOMPARE(f.window->windowTitle(), QString("Tabulo - NewFile.csv"));
     QCOMPARE(f.window->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("列   1"));
     QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel1")->text(), QString("編集"));
+  }
+
+  void showsTheDocumentItIsGiven() {
+    Fixture f;
+    Document document;
+    NewDocument(document);
+    document.grid.SetColCount(3);
+    document.grid.SetRowCount(4);
+    document.grid.Item(1).Title = Sjis("品名");
+    document.grid.SetCell(1, 1, Sjis("ペン"));
+    document.grid.SetCell(2, 3, "120");
+    TTabulo second(f.platform.AsServices(), f.Files(), std::move(document));
+    second.show();
+    const GridModel* model = second.Model();
+    QCOMPARE(model->columnCount(), 2);
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("品名"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("列   2"));
+    QCOMPARE(model->index(0, 0).data(Qt::DisplayRole).toString(), QString("ペン"));
+    QCOMPARE(model->index(2, 1).data(Qt::DisplayRole).toString(), QString("120"));
+    QCOMPARE(f.window->Grid().ColCount(), 10);  // the first window keeps its own new document
   }
 
   void modeChangeSwitchesCommandsAndPanels() {
