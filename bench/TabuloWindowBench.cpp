@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   const long before = ResidentKiB();
   double open = 1e30;
   for (int i = 0; i < 3; ++i) {
-    platform.prompter.Then(tabulo::platform::Answer::No);  // the title question
+    platform.prompter.Then(tabulo::Answer::No);  // the title question
     open = std::min(open, Seconds([&] {
                       window.OpenCsvFile(corpus);
                       (void)window.grab();  // the first paint
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
   std::printf("clear 10 columns x all rows   %7.3f s\n", clear);
 
   // Reordering every column through the attribute dialog (reopened on a fresh copy of the file).
-  platform.prompter.Then(tabulo::platform::Answer::No);
+  platform.prompter.Then(tabulo::Answer::No);
   window.OpenCsvFile(corpus);
   QTimer::singleShot(0, [] {
     QWidget* dialog = QApplication::activeModalWidget();
@@ -139,15 +139,15 @@ int main(int argc, char** argv) {
 
   // Calculations over every row: a formula from the calculation bar into a
   // whole column, then totals rows of two columns from the dialog.
-  platform.prompter.Then(tabulo::platform::Answer::No);
+  platform.prompter.Then(tabulo::Answer::No);
   window.OpenCsvFile(corpus);
   window.findChild<QAction*>("mmShowPanelCalc")->trigger();
   window.CalcLine()->setEditText("TRUNC( ( %7% + %8% ) / 3 * 10 + 0.5 ) / 10");
   const double bar = Seconds([&] {
     window.Grid().SetSelection({10, 1, 10, window.Grid().RowCount() - 1});
     window.SyncViewFromDocument();
-    platform.prompter.Then(tabulo::platform::Answer::Yes);  // replace the selection
-    platform.prompter.Then(tabulo::platform::Answer::Ok);   // the file's title line is no number
+    platform.prompter.Then(tabulo::Answer::Yes);  // replace the selection
+    platform.prompter.Then(tabulo::Answer::Ok);   // the file's title line is no number
     window.BtnDoCalcClick();
     (void)window.grab();
   });
@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     dialog->btnCalcClick();
   });
   const double totals = Seconds([&] {
-    platform.prompter.Then(tabulo::platform::Answer::Ok);
+    platform.prompter.Then(tabulo::Answer::Ok);
     window.findChild<QAction*>("mmCalc")->trigger();
     (void)window.grab();
   });

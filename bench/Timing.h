@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/Prompter.h"
+#include "core/base/Prompter.h"
 
 namespace bench {
 
@@ -26,9 +26,8 @@ double BestSeconds(int repeat, Work work) {
 }
 
 // Answers every question with Yes (the blank-splitting question of reading).
-class YesPrompter final : public tabulo::platform::Prompter {
- public:
-  tabulo::platform::Answer Ask(const tabulo::platform::Prompt&) override { return tabulo::platform::Answer::Yes; }
+class YesPrompter final : public tabulo::Prompter {
+  tabulo::Answer Show(const tabulo::Prompt&) override { return tabulo::Answer::Yes; }
 };
 
 }  // namespace bench

@@ -13,14 +13,13 @@
 
 namespace {
 
-class FixedAnswer final : public tabulo::platform::Prompter {
+class FixedAnswer final : public tabulo::Prompter {
  public:
   explicit FixedAnswer(bool yes) : m_yes(yes) {}
-  tabulo::platform::Answer Ask(const tabulo::platform::Prompt&) override {
-    return m_yes ? tabulo::platform::Answer::Yes : tabulo::platform::Answer::No;
-  }
 
  private:
+  tabulo::Answer Show(const tabulo::Prompt&) override { return m_yes ? tabulo::Answer::Yes : tabulo::Answer::No; }
+
   bool m_yes;
 };
 

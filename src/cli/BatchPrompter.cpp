@@ -4,17 +4,17 @@
 
 namespace tabulo::cli {
 
-platform::Answer BatchPrompter::Ask(const platform::Prompt& prompt) {
+Answer BatchPrompter::Show(const Prompt& prompt) {
   if (const auto found = m_answers.find(prompt.id); found != m_answers.end()) return found->second;
   switch (prompt.buttons) {
-    case platform::Buttons::Ok:
+    case Buttons::Ok:
       m_err << prompt.text << '\n';
-      return platform::Answer::Ok;
-    case platform::Buttons::OkCancel: return platform::Answer::Ok;
-    case platform::Buttons::YesNo:
-    case platform::Buttons::YesNoCancel: break;
+      return Answer::Ok;
+    case Buttons::OkCancel: return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel: break;
   }
-  return platform::Answer::Yes;
+  return Answer::Yes;
 }
 
 }  // namespace tabulo::cli

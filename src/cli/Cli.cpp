@@ -45,7 +45,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << error.what() << '\n';
     return 1;
   } catch (const std::bad_alloc&) {
-    err << "メモリが不足しています。\n";
+    err << MessageText(MessageId::OutOfMemory) << '\n';
     return 1;
   }
 }

@@ -2,7 +2,7 @@
 
 namespace tabulo::platform {
 
-Answer ScriptedPrompter::Ask(const Prompt& prompt) {
+Answer ScriptedPrompter::Show(const Prompt& prompt) {
   m_asked.push_back(prompt);
   if (m_answers.empty()) throw UnexpectedPrompt("unexpected prompt: " + prompt.text);
   const Answer answer = m_answers.front();

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/Prompter.h"
+#include "core/base/Prompter.h"
 
 namespace tabulo::platform {
 
@@ -22,7 +22,6 @@ class ScriptedPrompter final : public Prompter {
   explicit ScriptedPrompter(std::initializer_list<Answer> answers) : m_answers(answers) {}
 
   void Then(Answer answer) { m_answers.push_back(answer); }
-  Answer Ask(const Prompt& prompt) override;
   void Beep(Sound sound) override { m_beeps.push_back(sound); }
 
   const std::vector<Prompt>& Asked() const noexcept { return m_asked; }
@@ -30,6 +29,8 @@ class ScriptedPrompter final : public Prompter {
   bool AllAnswered() const noexcept { return m_answers.empty(); }
 
  private:
+  Answer Show(const Prompt& prompt) override;
+
   std::deque<Answer> m_answers;
   std::vector<Prompt> m_asked;
   std::vector<Sound> m_beeps;

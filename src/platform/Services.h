@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Prompter.h"
+#include "core/base/Prompter.h"
 
 namespace tabulo::platform {
 

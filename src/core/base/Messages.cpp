@@ -3,137 +3,165 @@
 #include <vector>
 
 namespace tabulo {
+namespace {
 
-std::string_view MessageText(MessageId id) {
+// The boxes of the table. A question beeps with the question sound; a note
+// that something failed beeps with the exclamation, a failure of a command
+// with the hand.
+constexpr BoxLook kErrorBox{Sound::Hand, BoxStyle::Error, Buttons::Ok};
+constexpr BoxLook kErrorNote{Sound::Exclamation, BoxStyle::Error, Buttons::Ok};
+constexpr BoxLook kErrorYesNo{Sound::Exclamation, BoxStyle::Error, Buttons::YesNo};
+constexpr BoxLook kWarning{Sound::Exclamation, BoxStyle::Warning, Buttons::Ok};
+constexpr BoxLook kYesNo{Sound::Question, BoxStyle::Confirmation, Buttons::YesNo};
+constexpr BoxLook kYesNoCancel{Sound::Question, BoxStyle::Confirmation, Buttons::YesNoCancel};
+constexpr BoxLook kOkCancel{Sound::Question, BoxStyle::Confirmation, Buttons::OkCancel};
+constexpr BoxLook kInformationYesNo{Sound::Question, BoxStyle::Information, Buttons::YesNo};
+
+struct Entry {
+  std::string_view text;
+  BoxLook look = kErrorBox;
+};
+
+Entry EntryOf(MessageId id) {
   switch (id) {
-    case MessageId::Abort: return "Abort による中断";
-    case MessageId::StreamReadFailed: return "ストリームの読み込みエラー";
+    case MessageId::Abort: return {"Abort による中断"};
+    case MessageId::StreamReadFailed: return {"ストリームの読み込みエラー"};
     case MessageId::SplitAtBlanksQuestion:
-      return "読み込んだファイルには、区切り(カンマ，タブ)が含まれていません。\n\n"
-             "半角スペースを区切りとしてフィールドを分割しますか？";
-    case MessageId::DeleteRowsQuestion: return "選択中の行を削除します。よろしいですか？";
-    case MessageId::DeleteColumnsQuestion: return "選択中の列を削除します。よろしいですか？";
-    case MessageId::UseFirstLineAsTitlesQuestion: return "１行目をタイトル行として使用しますか？";
-    case MessageId::FileOpenFailed: return "ファイル {1} を開けません。\n{2}";
-    case MessageId::FileReadFailed: return "ファイル {1} の読み込みに失敗しました。\n{2}";
-    case MessageId::FileCreateFailed: return "ファイル {1} を作成できません。\n{2}";
-    case MessageId::FileWriteFailed: return "ファイル {1} の書き込みに失敗しました。\n{2}";
+      return {"読み込んだファイルには、区切り(カンマ，タブ)が含まれていません。\n\n"
+              "半角スペースを区切りとしてフィールドを分割しますか？", kInformationYesNo};
+    case MessageId::DeleteRowsQuestion: return {"選択中の行を削除します。よろしいですか？", kYesNo};
+    case MessageId::DeleteColumnsQuestion: return {"選択中の列を削除します。よろしいですか？", kYesNo};
+    case MessageId::UseFirstLineAsTitlesQuestion: return {"１行目をタイトル行として使用しますか？", kYesNo};
+    case MessageId::FileOpenFailed: return {"ファイル {1} を開けません。\n{2}"};
+    case MessageId::FileReadFailed: return {"ファイル {1} の読み込みに失敗しました。\n{2}"};
+    case MessageId::FileCreateFailed: return {"ファイル {1} を作成できません。\n{2}"};
+    case MessageId::FileWriteFailed: return {"ファイル {1} の書き込みに失敗しました。\n{2}"};
     case MessageId::TargetIsSideFileName:
-      return "ファイル {1} には保存できません。\n拡張子 .cfg と .ctl は列の属性ファイルの名前に使われるため、別の名前を指定して下さい。";
+      return {"ファイル {1} には保存できません。\n拡張子 .cfg と .ctl は列の属性ファイルの名前に使われるため、別の名前を指定して下さい。"};
     case MessageId::TooManyColumns:
-      return "列の数が上限の {1} 列を超えるため、このファイルは読み込めません。";
-    case MessageId::LineTooLong: return "1 行が長すぎるため、このファイルは読み込めません。";
-    case MessageId::TooManyRows: return "行の数が上限の {1} 行を超えるため、このファイルは読み込めません。";
-    case MessageId::TextNotShiftJis: return "Shift-JIS に変換できない文字があります： {1}";
-    case MessageId::PrintFormatLoadFailed: return "書式の読込に失敗しました。";
-    case MessageId::SettingsReadFailed: return "レジストリの読込に失敗しました。";
-    case MessageId::SettingsWriteFailed: return "レジストリへの記録に失敗しました。";
+      return {"列の数が上限の {1} 列を超えるため、このファイルは読み込めません。"};
+    case MessageId::LineTooLong: return {"1 行が長すぎるため、このファイルは読み込めません。"};
+    case MessageId::TooManyRows: return {"行の数が上限の {1} 行を超えるため、このファイルは読み込めません。"};
+    case MessageId::TextNotShiftJis: return {"Shift-JIS に変換できない文字があります： {1}", kWarning};
+    case MessageId::PrintFormatLoadFailed: return {"書式の読込に失敗しました。"};
+    case MessageId::SettingsReadFailed: return {"レジストリの読込に失敗しました。", kWarning};
+    case MessageId::SettingsWriteFailed: return {"レジストリへの記録に失敗しました。", kErrorNote};
     case MessageId::SettingsFolderUnknown:
-      return "設定ファイルを置くフォルダが分かりません。環境変数 HOME を設定してください。";
-    case MessageId::SaveBeforeExitQuestion: return "Tabulo を終了する前に\n編集中のデータを保存しますか？。\n";
-    case MessageId::SaveBeforeOpenQuestion: return "編集中のデータを保存しますか？";
-    case MessageId::AppendFailed: return "下記ファイルの読込に失敗しました。 \n\n   エラーファイル名：{1}";
-    case MessageId::AppendContinueQuestion: return "\n\n読込を続行しますか？";
-    case MessageId::JumpFailed: return "移動できません。";
-    case MessageId::NotAnInteger: return "{1} は有効な整数ではありません。";
-    case MessageId::JumpTitle: return "指定行へのジャンプ";
-    case MessageId::JumpPrompt: return "移動先の行番号を指定して下さい。";
-    case MessageId::RowHeightTitle: return "行高の設定";
-    case MessageId::RowHeightPrompt: return "新しい高さを入力して下さい。";
-    case MessageId::NotANumber: return "{1} は数値ではありません。";
-    case MessageId::TitleChangeTitle: return "タイトルの変更";
-    case MessageId::TitleChangePrompt: return "新しいタイトルを入力して下さい。";
-    case MessageId::PrintWidthTitle: return "印刷幅の変更";
-    case MessageId::PrintWidthPrompt: return "新しい印刷幅を 0.1(mm)単位で入力して下さい。";
-    case MessageId::DisplayWidthTitle: return "表示幅の変更";
-    case MessageId::DisplayWidthPrompt: return "新しい表示幅を Pixcel単位で入力して下さい。";
+      return {"設定ファイルを置くフォルダが分かりません。環境変数 HOME を設定してください。"};
+    case MessageId::SaveBeforeExitQuestion: return {"Tabulo を終了する前に\n編集中のデータを保存しますか？。\n", kYesNoCancel};
+    case MessageId::SaveBeforeOpenQuestion: return {"編集中のデータを保存しますか？", kYesNoCancel};
+    case MessageId::AppendFailed: return {"下記ファイルの読込に失敗しました。 \n\n   エラーファイル名：{1}", kErrorNote};
+    case MessageId::AppendFailedContinueQuestion:
+      return {"下記ファイルの読込に失敗しました。 \n\n   エラーファイル名：{1}\n\n読込を続行しますか？", kErrorYesNo};
+    case MessageId::JumpFailed: return {"移動できません。", kErrorNote};
+    case MessageId::NotAnInteger: return {"{1} は有効な整数ではありません。", kErrorNote};
+    case MessageId::JumpTitle: return {"指定行へのジャンプ"};
+    case MessageId::JumpPrompt: return {"移動先の行番号を指定して下さい。"};
+    case MessageId::RowHeightTitle: return {"行高の設定"};
+    case MessageId::RowHeightPrompt: return {"新しい高さを入力して下さい。"};
+    case MessageId::NotANumber: return {"{1} は数値ではありません。"};
+    case MessageId::TitleChangeTitle: return {"タイトルの変更"};
+    case MessageId::TitleChangePrompt: return {"新しいタイトルを入力して下さい。"};
+    case MessageId::PrintWidthTitle: return {"印刷幅の変更"};
+    case MessageId::PrintWidthPrompt: return {"新しい印刷幅を 0.1(mm)単位で入力して下さい。"};
+    case MessageId::DisplayWidthTitle: return {"表示幅の変更"};
+    case MessageId::DisplayWidthPrompt: return {"新しい表示幅を Pixcel単位で入力して下さい。"};
     case MessageId::PasteExceedsRowsAndColumns:
-      return "クリップボードのデータは、現在の行数と列数を超えています。\n\n行数と列数を拡張して、データを貼り付けますか？";
+      return {"クリップボードのデータは、現在の行数と列数を超えています。\n\n行数と列数を拡張して、データを貼り付けますか？", kYesNoCancel};
     case MessageId::PasteExceedsRows:
-      return "クリップボードのデータは、現在の行数を超えています。\n\n行数を拡張して、データを貼り付けますか？";
+      return {"クリップボードのデータは、現在の行数を超えています。\n\n行数を拡張して、データを貼り付けますか？", kYesNoCancel};
     case MessageId::PasteExceedsColumns:
-      return "クリップボードのデータは、現在の列数を超えています。\n\n列数を拡張して、データを貼り付けますか？";
-    case MessageId::PasteConfirmUpdate: return "選択されている範囲のデータを更新してよろしいですか？";
+      return {"クリップボードのデータは、現在の列数を超えています。\n\n列数を拡張して、データを貼り付けますか？", kYesNoCancel};
+    case MessageId::PasteConfirmUpdate: return {"選択されている範囲のデータを更新してよろしいですか？", kOkCancel};
     case MessageId::CliUsage:
-      return "使い方: tabulo-cli VERB [オプション] FILE...\n"
-             "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
-             "  show IN             開いた内容を JSON で表示します。\n"
-             "  calc IN -o OUT      各行について式を計算して保存します。\n"
-             "  aggregate IN -o OUT 列を横または縦に集計して保存します。\n"
-             "  eval FORMULA [IN]   計算式を計算して結果を表示します。\n"
-             "各 VERB の詳細は tabulo-cli VERB --help で表示します。";
-    case MessageId::CliUnknownVerb: return "不明なコマンドです： {1}";
-    case MessageId::CliUnknownOption: return "不明なオプションです： {1}";
-    case MessageId::CliMissingValue: return "オプション {1} に値がありません。";
-    case MessageId::CliBadValue: return "オプション {1} の値 {2} は使えません。使える値： {3}";
-    case MessageId::CliWrongFileCount: return "ファイルを {1} 個指定して下さい。";
-    case MessageId::CliMissingOutput: return "出力先を -o で指定して下さい。";
+      return {"使い方: tabulo-cli VERB [オプション] FILE...\n"
+              "  convert IN -o OUT   ファイルを開いて別の形式で保存します。\n"
+              "  show IN             開いた内容を JSON で表示します。\n"
+              "  calc IN -o OUT      各行について式を計算して保存します。\n"
+              "  aggregate IN -o OUT 列を横または縦に集計して保存します。\n"
+              "  eval FORMULA [IN]   計算式を計算して結果を表示します。\n"
+              "各 VERB の詳細は tabulo-cli VERB --help で表示します。"};
+    case MessageId::CliUnknownVerb: return {"不明なコマンドです： {1}"};
+    case MessageId::CliUnknownOption: return {"不明なオプションです： {1}"};
+    case MessageId::CliMissingValue: return {"オプション {1} に値がありません。"};
+    case MessageId::CliBadValue: return {"オプション {1} の値 {2} は使えません。使える値： {3}"};
+    case MessageId::CliWrongFileCount: return {"ファイルを {1} 個指定して下さい。"};
+    case MessageId::CliMissingOutput: return {"出力先を -o で指定して下さい。"};
     case MessageId::CliConvertHelp:
-      return "使い方: tabulo-cli convert IN -o OUT [オプション]\n"
-             "IN を開いて (属性ファイル .cfg / .ctl があれば使います) OUT に保存します。\n"
-             "OUT に - を指定すると、テキストを標準出力に書きます (属性ファイルは作りません)。\n"
-             "OUT は IN と同じでも構いません。\n"
-             "  --format comma|tab|k3|quoted|plain   保存形式 (既定: comma)\n"
-             "  --attributes yes|no                 列の属性を .cfg に保存する (既定: yes)\n"
-             "  --title yes|no                      タイトル行を付ける (既定: no)\n"
-             "  --row-numbers yes|no                行番号を付ける (既定: no)\n"
-             "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
-             "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
+      return {"使い方: tabulo-cli convert IN -o OUT [オプション]\n"
+              "IN を開いて (属性ファイル .cfg / .ctl があれば使います) OUT に保存します。\n"
+              "OUT に - を指定すると、テキストを標準出力に書きます (属性ファイルは作りません)。\n"
+              "OUT は IN と同じでも構いません。\n"
+              "  --format comma|tab|k3|quoted|plain   保存形式 (既定: comma)\n"
+              "  --attributes yes|no                 列の属性を .cfg に保存する (既定: yes)\n"
+              "  --title yes|no                      タイトル行を付ける (既定: no)\n"
+              "  --row-numbers yes|no                行番号を付ける (既定: no)\n"
+              "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+              "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)"};
     case MessageId::CliShowHelp:
-      return "使い方: tabulo-cli show IN [オプション]\n"
-             "IN を開いて、区切り・列の属性・全ての行を JSON (UTF-8) で標準出力に書きます。\n"
-             "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
-             "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
-    case MessageId::DateNotValid: return "{1} は正しい日付ではありません。";
-    case MessageId::DateHasNoEra: return "{1} は和暦で表せない日付です。";
-    case MessageId::CalcFailed: return "計算に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n";
-    case MessageId::AggregateFailed: return "集計に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n";
-    case MessageId::NoColumnsChosen: return "集計する項目が指定されていません。";
-    case MessageId::CliBadRows: return "行の範囲 {1} は使えません。all か 開始-終了 (例: 2-10) で指定して下さい。";
+      return {"使い方: tabulo-cli show IN [オプション]\n"
+              "IN を開いて、区切り・列の属性・全ての行を JSON (UTF-8) で標準出力に書きます。\n"
+              "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+              "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)"};
+    case MessageId::DateNotValid: return {"{1} は正しい日付ではありません。"};
+    case MessageId::DateHasNoEra: return {"{1} は和暦で表せない日付です。"};
+    case MessageId::CalcFailed: return {"計算に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n", kWarning};
+    case MessageId::AggregateFailed: return {"集計に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n", kWarning};
+    case MessageId::NoColumnsChosen: return {"集計する項目が指定されていません。", kWarning};
+    case MessageId::CliBadRows: return {"行の範囲 {1} は使えません。all か 開始-終了 (例: 2-10) で指定して下さい。"};
     case MessageId::CliAggregateHelp:
-      return "使い方: tabulo-cli aggregate IN -o OUT 横集計 | 縦集計 [オプション]\n"
-             "横集計: --across 列,列,... --stat Sum|Mean|Max|Min|Variance|StdDev --mode string|numeric|date|time\n"
-             "        (--target 列 | --new-column) [--rows all|開始-終了]\n"
-             "  各行の指定した列を集計して、結果の列に書きます。\n"
-             "縦集計: --down 列,列,... --stats 名前,名前,... --mode numeric|date|time --label 列\n"
-             "  指定した列を縦に集計して、集計行を追加します。\n"
-             "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
-             "数字と同じ列名があれば、数字はその列名の列を指します (列名 2020 の列は --target 2020)。\n"
-             "保存のオプションは convert と同じです。集計に失敗したデータの数は標準エラーに書きます。";
-    case MessageId::CalcOverflow: return "計算結果が大きすぎます (オーバーフロー)。";
-    case MessageId::CalcInvalidOperation: return "計算できない値です (無効な演算)。";
-    case MessageId::CalcZeroDivide: return "関数の中で 0 による除算が発生しました。";
+      return {"使い方: tabulo-cli aggregate IN -o OUT 横集計 | 縦集計 [オプション]\n"
+              "横集計: --across 列,列,... --stat Sum|Mean|Max|Min|Variance|StdDev --mode string|numeric|date|time\n"
+              "        (--target 列 | --new-column) [--rows all|開始-終了]\n"
+              "  各行の指定した列を集計して、結果の列に書きます。\n"
+              "縦集計: --down 列,列,... --stats 名前,名前,... --mode numeric|date|time --label 列\n"
+              "  指定した列を縦に集計して、集計行を追加します。\n"
+              "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
+              "数字と同じ列名があれば、数字はその列名の列を指します (列名 2020 の列は --target 2020)。\n"
+              "保存のオプションは convert と同じです。集計に失敗したデータの数は標準エラーに書きます。"};
+    case MessageId::CalcOverflow: return {"計算結果が大きすぎます (オーバーフロー)。"};
+    case MessageId::CalcInvalidOperation: return {"計算できない値です (無効な演算)。"};
+    case MessageId::CalcZeroDivide: return {"関数の中で 0 による除算が発生しました。"};
     case MessageId::CliEvalHelp:
-      return "使い方: tabulo-cli eval FORMULA [IN --col C --row R] [オプション]\n"
-             "計算式 FORMULA を計算して、結果を標準出力に書きます。\n"
-             "IN を指定すると、その表の C 列 R 行のセルについて計算します (列名と [行番] は IN のもの)。\n"
-             "IN が無い時は、新規作成した空の表の 1 列 1 行のセルについて計算します。\n"
-             "計算に失敗したセルは Error と書いて 1 で終了します。\n"
-             "- で始まる式は -- の後に書いて下さい (tabulo-cli eval -- -3*2)。\n"
-             "  --col C                             列名、または列番号 (1 = 最初の列、0 = 行番号の列)。\n"
-             "                                      C と同じ列名があれば、その列名の列 (既定: 1)\n"
-             "  --row R                             行番号 (1 = 最初のデータ行、0 = タイトル行) (既定: 1)\n"
-             "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
-             "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)";
-    case MessageId::CliEvalArguments: return "計算式と、必要なら入力ファイルを 1 個指定して下さい。";
-    case MessageId::CliFormulaRejected: return "計算式を解釈できません： {1}";
-    case MessageId::CliColumnNotFound: return "列 {1} が見つかりません。";
-    case MessageId::CliCellOutsideGrid: return "セル ({1}, {2}) は表の範囲外です。";
+      return {"使い方: tabulo-cli eval FORMULA [IN --col C --row R] [オプション]\n"
+              "計算式 FORMULA を計算して、結果を標準出力に書きます。\n"
+              "IN を指定すると、その表の C 列 R 行のセルについて計算します (列名と [行番] は IN のもの)。\n"
+              "IN が無い時は、新規作成した空の表の 1 列 1 行のセルについて計算します。\n"
+              "計算に失敗したセルは Error と書いて 1 で終了します。\n"
+              "- で始まる式は -- の後に書いて下さい (tabulo-cli eval -- -3*2)。\n"
+              "  --col C                             列名、または列番号 (1 = 最初の列、0 = 行番号の列)。\n"
+              "                                      C と同じ列名があれば、その列名の列 (既定: 1)\n"
+              "  --row R                             行番号 (1 = 最初のデータ行、0 = タイトル行) (既定: 1)\n"
+              "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+              "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)"};
+    case MessageId::CliEvalArguments: return {"計算式と、必要なら入力ファイルを 1 個指定して下さい。"};
+    case MessageId::CliFormulaRejected: return {"計算式を解釈できません： {1}"};
+    case MessageId::CliColumnNotFound: return {"列 {1} が見つかりません。"};
+    case MessageId::CliCellOutsideGrid: return {"セル ({1}, {2}) は表の範囲外です。"};
     case MessageId::CliCalcHelp:
-      return "使い方: tabulo-cli calc IN -o OUT --formula 式 (--target 列 | --new-column) [--rows all|開始-終了]\n"
-             "各行について式を計算して、結果の列に書きます (--new-column では列「計算結果」を追加します)。\n"
-             "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
-             "数字と同じ列名があれば、数字はその列名の列を指します (列名 2020 の列は --target 2020)。\n"
-             "計算に失敗したセルには Error と書き、その数を標準エラーに書きます。保存のオプションは convert と同じです。";
+      return {"使い方: tabulo-cli calc IN -o OUT --formula 式 (--target 列 | --new-column) [--rows all|開始-終了]\n"
+              "各行について式を計算して、結果の列に書きます (--new-column では列「計算結果」を追加します)。\n"
+              "列は列名か 1 から始まる列番号、行は 1 から始まる行番号です。\n"
+              "数字と同じ列名があれば、数字はその列名の列を指します (列名 2020 の列は --target 2020)。\n"
+              "計算に失敗したセルには Error と書き、その数を標準エラーに書きます。保存のオプションは convert と同じです。"};
     case MessageId::CalcConfirm:
-      return "選択されている範囲のデータを\n\n　式：{1}\n\nの計算結果で置き換えます。\n\n　　よろしいですか？";
-    case MessageId::ClearCalcHistoryQuestion: return "計算式の履歴を全て消去します。\n\n　　よろしいですか？";
+      return {"選択されている範囲のデータを\n\n　式：{1}\n\nの計算結果で置き換えます。\n\n　　よろしいですか？", kYesNo};
+    case MessageId::ClearCalcHistoryQuestion: return {"計算式の履歴を全て消去します。\n\n　　よろしいですか？", kYesNo};
     case MessageId::CalcLineHint:
-      return "計算させたい式を入力して下さい。\n\n  列名リスト ---- F11\n  関数リスト ---- Shift + F11\n"
-             "  計算の履歴 ---- Ctrl + F11\n  計算実行 ------ F12";
+      return {"計算させたい式を入力して下さい。\n\n  列名リスト ---- F11\n  関数リスト ---- Shift + F11\n"
+              "  計算の履歴 ---- Ctrl + F11\n  計算実行 ------ F12"};
+    case MessageId::CommandFailed: return {"{1}"};
+    case MessageId::OutOfMemory: return {"メモリが不足しています。"};
+    case MessageId::CalcTestFailed: return {"計算エラー"};
   }
   return {};
 }
+
+}  // namespace
+
+std::string_view MessageText(MessageId id) { return EntryOf(id).text; }
+
+BoxLook MessageLook(MessageId id) { return EntryOf(id).look; }
 
 std::string FormatMessage(MessageId id, std::initializer_list<std::string_view> args) {
   const std::vector<std::string_view> values(args);

@@ -6,8 +6,28 @@
 
 namespace tabulo {
 
-// Every text the program shows or prints, in one table (UTF-8). Placeholders
-// "{1}", "{2}" … are filled by FormatMessage.
+// The system sounds that precede every message box (and the plain beep of a
+// search without a match).
+enum class Sound { Default, Question, Exclamation, Information, Hand };
+
+// The look of a box (its icon and title).
+enum class BoxStyle { Confirmation, Information, Warning, Error };
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// How a message is shown in a box: its beep, its style and its buttons.
+struct BoxLook {
+  Sound sound;
+  BoxStyle style;
+  Buttons buttons;
+  friend bool operator==(const BoxLook&, const BoxLook&) = default;
+};
+
+// Every text the program shows or prints, in one table (UTF-8), with the look
+// of its box. Placeholders "{1}", "{2}" … are filled by FormatMessage. A text
+// that is never asked in a box of its own (an exception's text, help, a
+// caption) carries the look of the standard error box, in which a failure's
+// text reaches the user.
 enum class MessageId {
   Abort,
   StreamReadFailed,
@@ -31,7 +51,7 @@ enum class MessageId {
   SaveBeforeExitQuestion,
   SaveBeforeOpenQuestion,
   AppendFailed,
-  AppendContinueQuestion,
+  AppendFailedContinueQuestion,
   JumpFailed,
   NotAnInteger,
   JumpTitle,
@@ -77,9 +97,15 @@ enum class MessageId {
   CalcConfirm,
   ClearCalcHistoryQuestion,
   CalcLineHint,
+  CommandFailed,
+  OutOfMemory,
+  CalcTestFailed,
 };
 
 std::string_view MessageText(MessageId id);
+
+// The box the message is shown in.
+BoxLook MessageLook(MessageId id);
 
 // The message's text with "{n}" replaced by the n-th argument (1-based).
 std::string FormatMessage(MessageId id, std::initializer_list<std::string_view> args);

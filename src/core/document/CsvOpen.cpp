@@ -7,13 +7,13 @@
 namespace tabulo {
 
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
-                           platform::Prompter& prompter, ProgressSink* progress) {
+                           Prompter& prompter, ProgressSink* progress) {
   InputFile file(path);  // a file that cannot be opened leaves the document as it was
   return LoadCsvDocument(document, file, path, askTitleRow, prompter, progress);
 }
 
 OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::filesystem::path& path,
-                           bool askTitleRow, platform::Prompter& prompter, ProgressSink* progress) {
+                           bool askTitleRow, Prompter& prompter, ProgressSink* progress) {
   OpenResult result;
   ReleaseColumns(document);
   TableDocument& grid = document.grid;
@@ -24,11 +24,7 @@ OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::file
     document.printInfo.SetDefaults();
     for (int c = 0; c < grid.ColCount(); ++c) grid.SetColWidth(c, grid.DefaultColWidth());
     if (askTitleRow) {
-      const platform::Prompt question{MessageId::UseFirstLineAsTitlesQuestion,
-                                      std::string(MessageText(MessageId::UseFirstLineAsTitlesQuestion)),
-                                      platform::Sound::Question, platform::BoxStyle::Confirmation,
-                                      platform::Buttons::YesNo};
-      if (prompter.Ask(question) == platform::Answer::Yes) AdoptFirstLineAsTitles(grid);
+      if (prompter.Ask(MessageId::UseFirstLineAsTitlesQuestion) == Answer::Yes) AdoptFirstLineAsTitles(grid);
     }
   }
   RenumberRows(grid);

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "core/base/Prompter.h"
 #include "core/document/CsvReader.h"
 #include "core/document/Document.h"
-#include "platform/Prompter.h"
 
 namespace tabulo {
 
@@ -24,9 +24,9 @@ struct OpenResult {
 // Throws what LoadTextIntoGrid throws; a file that cannot be opened changes
 // nothing.
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
-                           platform::Prompter& prompter, ProgressSink* progress);
+                           Prompter& prompter, ProgressSink* progress);
 // The same over a text already opened (`path` locates the side file).
 OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::filesystem::path& path,
-                           bool askTitleRow, platform::Prompter& prompter, ProgressSink* progress);
+                           bool askTitleRow, Prompter& prompter, ProgressSink* progress);
 
 }  // namespace tabulo

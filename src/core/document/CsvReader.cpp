@@ -63,18 +63,14 @@ class UnquotedTabProbe final : public RecordConsumer {
 
 // A tab outside quoted fields wins, else a comma, else the blank question.
 Delimiter ChooseDelimiter(const FirstPass& pass, ByteSource& source, std::vector<char>& buffer,
-                          platform::Prompter& prompter) {
+                          Prompter& prompter) {
   if (pass.tab) {
     UnquotedTabProbe probe;
     ReadRecords(source, Delimiter::Comma, buffer, probe, nullptr);
     return probe.Found() ? Delimiter::Tab : Delimiter::Comma;
   }
   if (pass.comma) return Delimiter::Comma;
-  const platform::Prompt question{MessageId::SplitAtBlanksQuestion,
-                                  std::string(MessageText(MessageId::SplitAtBlanksQuestion)),
-                                  platform::Sound::Question, platform::BoxStyle::Information,
-                                  platform::Buttons::YesNo};
-  return prompter.Ask(question) == platform::Answer::Yes ? Delimiter::Blank : Delimiter::None;
+  return prompter.Ask(MessageId::SplitAtBlanksQuestion) == Answer::Yes ? Delimiter::Blank : Delimiter::None;
 }
 
 // Stores records into consecutive rows of the grid.
@@ -118,7 +114,7 @@ class LineStore final : public RecordConsumer {
 }  // namespace
 
 LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
-                            platform::Prompter& prompter, ProgressSink* progress) {
+                            Prompter& prompter, ProgressSink* progress) {
   if (replace) {
     grid.ClearAllCells();
     grid.SetColCount(2);
@@ -139,7 +135,7 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
 }
 
 LoadResult LoadTextIntoGrid(const std::filesystem::path& path, TableDocument& grid, bool replace,
-                            platform::Prompter& prompter, ProgressSink* progress) {
+                            Prompter& prompter, ProgressSink* progress) {
   InputFile file(path);
   return LoadTextIntoGrid(file, grid, replace, prompter, progress);
 }

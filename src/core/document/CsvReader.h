@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "core/base/Prompter.h"
 #include "core/document/Delimiter.h"
 #include "core/document/TableDocument.h"
-#include "platform/Prompter.h"
 
 namespace tabulo {
 
@@ -32,8 +32,8 @@ struct LoadResult {
 // Throws FileError when the text cannot be read (rows read so far stay) and
 // TabuloError when a line has more fields than a document can have columns.
 LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
-                            platform::Prompter& prompter, ProgressSink* progress);
+                            Prompter& prompter, ProgressSink* progress);
 LoadResult LoadTextIntoGrid(const std::filesystem::path& path, TableDocument& grid, bool replace,
-                            platform::Prompter& prompter, ProgressSink* progress);
+                            Prompter& prompter, ProgressSink* progress);
 
 }  // namespace tabulo

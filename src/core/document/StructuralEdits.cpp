@@ -8,11 +8,7 @@
 namespace tabulo {
 namespace {
 
-bool Confirm(platform::Prompter& prompter, MessageId id) {
-  const platform::Prompt question{id, std::string(MessageText(id)), platform::Sound::Question,
-                                  platform::BoxStyle::Confirmation, platform::Buttons::YesNo};
-  return prompter.Ask(question) == platform::Answer::Yes;
-}
+bool Confirm(Prompter& prompter, MessageId id) { return prompter.Ask(id) == Answer::Yes; }
 
 }  // namespace
 
@@ -37,7 +33,7 @@ void AddColumn(TableDocument& grid, AddPosition position) {
   grid.SetCol(target);
 }
 
-bool DeleteSelectedRows(TableDocument& grid, platform::Prompter& prompter) {
+bool DeleteSelectedRows(TableDocument& grid, Prompter& prompter) {
   const int leftCol = grid.LeftCol();
   const TGridRect selection = grid.Selection();
   grid.SetSelection({1, selection.Top, grid.ColCount() - 1, selection.Bottom});
@@ -55,7 +51,7 @@ bool DeleteSelectedRows(TableDocument& grid, platform::Prompter& prompter) {
   return true;
 }
 
-bool DeleteSelectedColumns(TableDocument& grid, platform::Prompter& prompter) {
+bool DeleteSelectedColumns(TableDocument& grid, Prompter& prompter) {
   const int topRow = grid.TopRow();
   const TGridRect selection = grid.Selection();
   grid.SetSelection({selection.Left, 1, selection.Right, grid.RowCount() - 1});

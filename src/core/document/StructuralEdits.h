@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/base/Prompter.h"
 #include "core/document/TableDocument.h"
-#include "platform/Prompter.h"
 
 namespace tabulo {
 
@@ -21,11 +21,11 @@ void AddColumn(TableDocument& grid, AddPosition position);
 // selected) after the user confirms. A grid left without data rows gets one
 // empty row. Returns false, with the selection as it was, when the user says
 // no.
-bool DeleteSelectedRows(TableDocument& grid, platform::Prompter& prompter);
+bool DeleteSelectedRows(TableDocument& grid, Prompter& prompter);
 
 // Deletes the columns of the selection, with their records, after the user
 // confirms; a grid left without data columns gets one new column. Remaining
 // titles are not renumbered. Returns false when the user says no.
-bool DeleteSelectedColumns(TableDocument& grid, platform::Prompter& prompter);
+bool DeleteSelectedColumns(TableDocument& grid, Prompter& prompter);
 
 }  // namespace tabulo

@@ -34,7 +34,7 @@ void QtPrompter::Beep(Sound) {
   QApplication::beep();
 }
 
-Answer QtPrompter::Ask(const Prompt& prompt) {
+Answer QtPrompter::Show(const Prompt& prompt) {
   Beep(prompt.sound);
   QMessageBox box(IconOf(prompt.style), TitleOf(prompt.style), QString::fromUtf8(prompt.text), QMessageBox::NoButton,
                   m_parent);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Prompter.h"
+#include "core/base/Prompter.h"
 
 class QWidget;
 
@@ -13,10 +13,11 @@ class QtPrompter final : public Prompter {
   explicit QtPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
   void SetParent(QWidget* parent) { m_parent = parent; }
 
-  Answer Ask(const Prompt& prompt) override;
   void Beep(Sound sound) override;
 
  private:
+  Answer Show(const Prompt& prompt) override;
+
   QWidget* m_parent;
 };
 

@@ -6,27 +6,19 @@
 #include <new>
 
 #include "core/base/Errors.h"
-#include "platform/Prompter.h"
+#include "core/base/Prompter.h"
 
 namespace tabulo::ui {
-namespace {
 
-void ShowError(platform::Prompter& prompter, const char* text) {
-  prompter.Ask(platform::Prompt{MessageId::Abort, text, platform::Sound::Hand, platform::BoxStyle::Error,
-                                platform::Buttons::Ok});
-}
-
-}  // namespace
-
-bool RunCommand(platform::Prompter& prompter, const std::function<void()>& command) {
+bool RunCommand(Prompter& prompter, const std::function<void()>& command) {
   try {
     command();
     return true;
   } catch (const SilentAbort&) {
   } catch (const std::bad_alloc&) {
-    ShowError(prompter, "メモリが不足しています。");
+    prompter.Ask(MessageId::OutOfMemory);
   } catch (const std::exception& error) {
-    ShowError(prompter, error.what());
+    prompter.Ask(MessageId::CommandFailed, {error.what()});
   }
   return false;
 }

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace tabulo::platform {
+namespace tabulo {
 class Prompter;
 }
 
@@ -14,7 +14,7 @@ namespace tabulo::ui {
 // every command runs here: a silent abort stays silent, any other failure
 // gets the hand beep and the standard error box with its message. Returns
 // whether the command finished without an exception.
-bool RunCommand(platform::Prompter& prompter, const std::function<void()>& command);
+bool RunCommand(Prompter& prompter, const std::function<void()>& command);
 
 // The hourglass cursor for the length of a scope, restored on every path.
 class BusyCursor {

@@ -59,7 +59,11 @@ class TTabulo final : public QMainWindow {
   Q_OBJECT
 
  public:
+  // A window over a new empty document, "NewFile.csv" in the documents folder.
   TTabulo(platform::Services services, WindowFiles files, QWidget* parent = nullptr);
+  // A window over `document`, which it takes over as it is (the narrowed
+  // window of another one); the window's settings apply as to a new one.
+  TTabulo(platform::Services services, WindowFiles files, Document document, QWidget* parent = nullptr);
   ~TTabulo() override;
 
   // The command line: the arguments joined with blanks, one at a time, until
@@ -147,7 +151,10 @@ class TTabulo final : public QMainWindow {
   QToolButton* AddToolButton(const char* name, const QString& text, const QString& hint);
 
   // Start and close (TTabuloLifetime.cpp).
-  void FormCreate();
+  // Both public constructors come here; without a document the window
+  // builds a new empty one once its settings are applied.
+  TTabulo(platform::Services services, WindowFiles files, std::optional<Document> document, QWidget* parent);
+  void FormCreate(bool newDocument);
   void FormActivate();
   bool FormCloseQuery();
   void FormClose();
@@ -161,7 +168,7 @@ class TTabulo final : public QMainWindow {
   void ResetView();
   void ShowRowsBeforeTitleQuestion();
   void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
-                      bool (*deleteSelected)(TableDocument&, platform::Prompter&));
+                      bool (*deleteSelected)(TableDocument&, Prompter&));
 
   // Range editing and the grid popup (TTabuloEdit.cpp).
   QLineEdit* FocusedTextBox() const;

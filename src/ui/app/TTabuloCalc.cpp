@@ -124,7 +124,7 @@ void TTabulo::mmCalcLineHistoryClick() {
 
 void TTabulo::mmDamyDoCalcClick() {
   if (PanelCalc->isHidden()) {
-    m_services.prompter.Beep(platform::Sound::Question);
+    m_services.prompter.Beep(Sound::Question);
     ShowBar(PanelCalc, mmShowPanelCalc, true);
     CBCalcLine->setFocus();
     return;
@@ -145,11 +145,8 @@ void TTabulo::BtnDoCalcClick() {
   const auto formula = CalcFormula();
   if (!formula) return;
   SyncDocumentFromView();
-  const std::string question = FormatMessage(MessageId::CalcConfirm, {CBCalcLine->currentText().toStdString()});
-  if (m_services.prompter.Ask({MessageId::CalcConfirm, question, platform::Sound::Question,
-                               platform::BoxStyle::Confirmation, platform::Buttons::YesNo}) != platform::Answer::Yes) {
-    return;
-  }
+  const std::string typed = CBCalcLine->currentText().toStdString();
+  if (m_services.prompter.Ask(MessageId::CalcConfirm, {typed}) != Answer::Yes) return;
   int failures = 0;
   const bool ran = RunCommand(m_services.prompter, [&] {
     BusyCursor busy;
@@ -167,17 +164,16 @@ void TTabulo::BtnDoCalcClick() {
 
 void TTabulo::ReportCalcFailures(MessageId message, int failures) {
   if (failures == 0) {
-    m_services.prompter.Beep(platform::Sound::Information);
+    m_services.prompter.Beep(Sound::Information);
     return;
   }
-  m_services.prompter.Ask({message, FormatMessage(message, {std::to_string(failures)}), platform::Sound::Exclamation,
-                           platform::BoxStyle::Warning, platform::Buttons::Ok});
+  m_services.prompter.Ask(message, {std::to_string(failures)});
 }
 
 void TTabulo::mmCalcClick() {
   SyncDocumentFromView();
   TCalcForm dialog(this, m_services, m_document.grid, true, !m_narrowed, m_calcHistory);
-  m_services.prompter.Beep(platform::Sound::Question);
+  m_services.prompter.Beep(Sound::Question);
   if (dialog.exec() == QDialog::Accepted) {
     SetCalcHistory(dialog.History());
     const bool showEnd = dialog.WroteTotals();
@@ -188,11 +184,7 @@ void TTabulo::mmCalcClick() {
 }
 
 void TTabulo::btnClearCalcLineClick() {
-  const platform::Prompt question{MessageId::ClearCalcHistoryQuestion,
-                                  std::string(MessageText(MessageId::ClearCalcHistoryQuestion)),
-                                  platform::Sound::Question, platform::BoxStyle::Confirmation,
-                                  platform::Buttons::YesNo};
-  if (m_services.prompter.Ask(question) != platform::Answer::Yes) return;
+  if (m_services.prompter.Ask(MessageId::ClearCalcHistoryQuestion) != Answer::Yes) return;
   SetCalcHistory({});
   CBCalcLine->setEditText(QString());
 }

@@ -18,10 +18,6 @@
 namespace tabulo::ui {
 namespace {
 
-platform::Prompt Question(MessageId id, platform::Buttons buttons) {
-  return {id, std::string(MessageText(id)), platform::Sound::Question, platform::BoxStyle::Confirmation, buttons};
-}
-
 bool IsSingleCell(const TGridRect& r) { return r.Left == r.Right && r.Top == r.Bottom; }
 
 }  // namespace
@@ -105,9 +101,9 @@ void TTabulo::PasteIntoGrid(PasteMode mode, const std::string& text) {
       const MessageId question = plan.rowsShort && plan.columnsShort ? MessageId::PasteExceedsRowsAndColumns
                                  : plan.rowsShort                    ? MessageId::PasteExceedsRows
                                                                      : MessageId::PasteExceedsColumns;
-      const platform::Answer answer = m_services.prompter.Ask(Question(question, platform::Buttons::YesNoCancel));
-      if (answer == platform::Answer::Cancel) return;
-      if (answer == platform::Answer::Yes) {
+      const Answer answer = m_services.prompter.Ask(question);
+      if (answer == Answer::Cancel) return;
+      if (answer == Answer::Yes) {
         GrowForPaste(grid, plan);
         ResetView();
         UpdateCommandStates();
@@ -117,11 +113,10 @@ void TTabulo::PasteIntoGrid(PasteMode mode, const std::string& text) {
     case PastePlan::Kind::Confirm: {
       grid.SetSelection(plan.covered);
       SyncViewFromDocument();
-      const platform::Answer answer =
-          m_services.prompter.Ask(Question(MessageId::PasteConfirmUpdate, platform::Buttons::OkCancel));
+      const Answer answer = m_services.prompter.Ask(MessageId::PasteConfirmUpdate);
       grid.SetSelection(selection);
       SyncViewFromDocument();
-      if (answer != platform::Answer::Ok) return;
+      if (answer != Answer::Ok) return;
       break;
     }
   }

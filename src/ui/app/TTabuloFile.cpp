@@ -104,13 +104,11 @@ void TTabulo::mmAppendFileClick() {
     try {
       LoadTextIntoGrid(files[i], m_document.grid, false, m_services.prompter, m_progress.get());
     } catch (const std::exception&) {
-      std::string text = FormatMessage(MessageId::AppendFailed, {files[i].string()});
+      // After the last file there is nothing left to go on with.
       const bool last = i + 1 == files.size();
-      if (!last) text += MessageText(MessageId::AppendContinueQuestion);
-      const platform::Answer answer = m_services.prompter.Ask(
-          {MessageId::AppendFailed, text, platform::Sound::Exclamation, platform::BoxStyle::Error,
-           last ? platform::Buttons::Ok : platform::Buttons::YesNo});
-      if (last || answer != platform::Answer::Yes) break;
+      const Answer answer = m_services.prompter.Ask(
+          last ? MessageId::AppendFailed : MessageId::AppendFailedContinueQuestion, {files[i].string()});
+      if (last || answer != Answer::Yes) break;
     }
   }
   RenumberRows(m_document.grid);
@@ -144,14 +142,10 @@ void TTabulo::mmFileSaveClick() {
 void TTabulo::AskSaveAndOpen(const std::filesystem::path& path) {
   raise();
   activateWindow();
-  const platform::Prompt question{MessageId::SaveBeforeOpenQuestion,
-                                  std::string(MessageText(MessageId::SaveBeforeOpenQuestion)),
-                                  platform::Sound::Question, platform::BoxStyle::Confirmation,
-                                  platform::Buttons::YesNoCancel};
-  const platform::Answer answer = m_services.prompter.Ask(question);
-  if (answer == platform::Answer::Cancel) return;
+  const Answer answer = m_services.prompter.Ask(MessageId::SaveBeforeOpenQuestion);
+  if (answer == Answer::Cancel) return;
   // The edits must not be lost: the other file opens only once they are saved.
-  if (answer == platform::Answer::Yes && !SaveDocumentAs()) return;
+  if (answer == Answer::Yes && !SaveDocumentAs()) return;
   OpenCsvFile(path);
   SGCSV->setFocus();
 }

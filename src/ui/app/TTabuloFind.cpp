@@ -39,7 +39,7 @@ void TTabulo::UpdateFindColours() {
 
 void TTabulo::mmFindClick() {
   if (PanelFind->isHidden()) {
-    m_services.prompter.Beep(platform::Sound::Question);
+    m_services.prompter.Beep(Sound::Question);
     ShowBar(PanelFind, mmShowPanelFind, true);
     CBFindText->setFocus();
     return;
@@ -64,7 +64,7 @@ void TTabulo::mmFindClick() {
     found = FindInGrid(grid, pattern, {grid.Col(), grid.Row()}, options);
   }
   if (!found) {
-    m_services.prompter.Beep(platform::Sound::Default);
+    m_services.prompter.Beep(Sound::Default);
     return;
   }
   grid.SetCurrentCell(found->col, found->row);
@@ -96,8 +96,7 @@ void TTabulo::mmJumpRowClick() {
   const int row = QString::fromStdString(*answer).trimmed().toInt(&ok);
   // Row 0 would be the title row, which is no place for the cursor.
   if (!ok || row < 1 || row >= grid.RowCount()) {
-    m_services.prompter.Ask({MessageId::JumpFailed, std::string(MessageText(MessageId::JumpFailed)),
-                             platform::Sound::Exclamation, platform::BoxStyle::Error, platform::Buttons::Ok});
+    m_services.prompter.Ask(MessageId::JumpFailed);
     return;
   }
   grid.SetRow(row);

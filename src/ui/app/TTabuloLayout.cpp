@@ -243,8 +243,10 @@ void TTabulo::ConnectEvents() {
   connect(SGCSV->horizontalHeader(), &QHeaderView::sectionResized, this,
           [this](int section, int, int size) { m_document.grid.SetColWidth(section + 1, size); });
   connect(m_model, &GridModel::TextNotStorable, this, [this](const QString& message) {
-    m_services.prompter.Ask({MessageId::TextNotShiftJis, message.toStdString(), platform::Sound::Exclamation,
-                             platform::BoxStyle::Warning, platform::Buttons::Ok});
+    // The converter's message names the character already; the box is the table's.
+    Prompt prompt = MessagePrompt(MessageId::TextNotShiftJis);
+    prompt.text = message.toStdString();
+    m_services.prompter.Ask(prompt);
   });
   connect(SGCSV->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TTabulo::SyncDocumentFromView);
   connect(SGCSV->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {

@@ -33,10 +33,6 @@ std::string HistoryText(const std::vector<std::string>& lines) {
   return text;
 }
 
-platform::Prompt Message(MessageId id, platform::Sound sound, platform::BoxStyle style, platform::Buttons buttons) {
-  return {id, std::string(MessageText(id)), sound, style, buttons};
-}
-
 }  // namespace
 
 WindowFiles DefaultWindowFiles() {
@@ -53,12 +49,21 @@ WindowFiles DefaultWindowFiles() {
 }
 
 TTabulo::TTabulo(platform::Services services, WindowFiles files, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_files(std::move(files)) {
+    : TTabulo(services, std::move(files), std::nullopt, parent) {}
+
+TTabulo::TTabulo(platform::Services services, WindowFiles files, Document document, QWidget* parent)
+    : TTabulo(services, std::move(files), std::optional<Document>(std::move(document)), parent) {}
+
+TTabulo::TTabulo(platform::Services services, WindowFiles files, std::optional<Document> document, QWidget* parent)
+    : QMainWindow(parent),
+      m_services(services),
+      m_files(std::move(files)),
+      m_document(document ? std::move(*document) : Document()) {
   setObjectName("TTabulo");
   setAttribute(Qt::WA_DeleteOnClose, false);
   CreateLayout();
   ConnectEvents();
-  FormCreate();
+  FormCreate(!document);  // `document` stays engaged once its value has moved
 }
 
 TTabulo::~TTabulo() {
@@ -67,7 +72,7 @@ TTabulo::~TTabulo() {
   SGCSV->setModel(nullptr);
 }
 
-void TTabulo::FormCreate() {
+void TTabulo::FormCreate(bool newDocument) {
   setAcceptDrops(true);
   m_enterDirection = EnterDirection::Right;
   m_gridFont = {std::string("\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"), 128, 9, 0};  // ＭＳ Ｐゴシック
@@ -87,11 +92,10 @@ void TTabulo::FormCreate() {
   TTabuloCnf settings;
   const bool loaded = !m_files.settings.empty() && settings.Load(m_files.settings);
   if (!RunCommand(m_services.prompter, [&] { ApplySettings(settings, loaded); })) {
-    m_services.prompter.Ask(Message(MessageId::SettingsReadFailed, platform::Sound::Exclamation,
-                                    platform::BoxStyle::Warning, platform::Buttons::Ok));
+    m_services.prompter.Ask(MessageId::SettingsReadFailed);
   }
 
-  NewDocument(m_document);
+  if (newDocument) NewDocument(m_document);
   m_documentFile = m_files.documentsFolder / "NewFile.csv";
   setWindowTitle("Tabulo - NewFile.csv");
   ResetView();
@@ -195,15 +199,11 @@ void TTabulo::FormActivate() {
 
 bool TTabulo::FormCloseQuery() {
   if (!mmCloseMsg->isChecked()) return true;
-  const platform::Prompt question{MessageId::SaveBeforeExitQuestion,
-                                  std::string(MessageText(MessageId::SaveBeforeExitQuestion)),
-                                  platform::Sound::Question, platform::BoxStyle::Confirmation,
-                                  platform::Buttons::YesNoCancel};
-  switch (m_services.prompter.Ask(question)) {
-    case platform::Answer::Cancel: return false;
+  switch (m_services.prompter.Ask(MessageId::SaveBeforeExitQuestion)) {
+    case Answer::Cancel: return false;
     // The window closes only once the edits are saved: a cancelled or failed
     // save keeps it open with everything in it.
-    case platform::Answer::Yes: return SaveDocumentAs();
+    case Answer::Yes: return SaveDocumentAs();
     default: return true;
   }
 }
@@ -216,8 +216,7 @@ void TTabulo::FormClose() {
     SaveFileHistory(m_files.fixedHistory, m_fixedHistory);
   });
   if (!written) {
-    m_services.prompter.Ask(Message(MessageId::SettingsWriteFailed, platform::Sound::Exclamation,
-                                    platform::BoxStyle::Error, platform::Buttons::Ok));
+    m_services.prompter.Ask(MessageId::SettingsWriteFailed);
   }
 }
 

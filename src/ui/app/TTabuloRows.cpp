@@ -43,7 +43,7 @@ void TTabulo::btnColDeleteClick() {
 }
 
 void TTabulo::DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
-                             bool (*deleteSelected)(TableDocument&, platform::Prompter&)) {
+                             bool (*deleteSelected)(TableDocument&, Prompter&)) {
   SyncDocumentFromView();
   // What is to go is shown selected while the question is asked.
   TableDocument& grid = m_document.grid;

@@ -95,7 +95,7 @@ void TTabulo::mmColWidthClick() {
 }
 
 void TTabulo::mmRowHeightClick() {
-  m_services.prompter.Beep(platform::Sound::Question);
+  m_services.prompter.Beep(Sound::Question);
   TableDocument& grid = m_document.grid;
   const auto answer = m_services.inputBox.Ask(std::string(MessageText(MessageId::RowHeightTitle)),
                                               std::string(MessageText(MessageId::RowHeightPrompt)),
@@ -105,8 +105,7 @@ void TTabulo::mmRowHeightClick() {
   const int height = QString::fromStdString(*answer).trimmed().toInt(&ok);
   // A row must stay visible: heights below 1 are refused like other bad input.
   if (!ok || height < 1) {
-    m_services.prompter.Ask({MessageId::NotAnInteger, FormatMessage(MessageId::NotAnInteger, {*answer}),
-                             platform::Sound::Exclamation, platform::BoxStyle::Error, platform::Buttons::Ok});
+    m_services.prompter.Ask(MessageId::NotAnInteger, {*answer});
     return;
   }
   SetRowHeights(height);
@@ -126,7 +125,7 @@ void TTabulo::FitRowHeightToFont() {
 }
 
 void TTabulo::mmFontClick() {
-  m_services.prompter.Beep(platform::Sound::Question);
+  m_services.prompter.Beep(Sound::Question);
   const auto chosen = m_services.fontDialog.Choose(m_gridFont);
   if (!chosen) return;
   m_gridFont = *chosen;

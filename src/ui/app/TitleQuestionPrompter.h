@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/Prompter.h"
+#include "core/base/Prompter.h"
 
 namespace tabulo::ui {
 
@@ -10,19 +10,20 @@ namespace tabulo::ui {
 // whether the first line holds the titles it first lets the window show the
 // rows just read, so that the user sees the line being asked about rather
 // than the document that was open before.
-class TitleQuestionPrompter final : public platform::Prompter {
+class TitleQuestionPrompter final : public Prompter {
  public:
-  TitleQuestionPrompter(platform::Prompter& prompter, std::function<void()> showRows)
+  TitleQuestionPrompter(Prompter& prompter, std::function<void()> showRows)
       : m_prompter(prompter), m_showRows(std::move(showRows)) {}
 
-  platform::Answer Ask(const platform::Prompt& prompt) override {
+  void Beep(Sound sound) override { m_prompter.Beep(sound); }
+
+ private:
+  Answer Show(const Prompt& prompt) override {
     if (prompt.id == MessageId::UseFirstLineAsTitlesQuestion && m_showRows) m_showRows();
     return m_prompter.Ask(prompt);
   }
-  void Beep(platform::Sound sound) override { m_prompter.Beep(sound); }
 
- private:
-  platform::Prompter& m_prompter;
+  Prompter& m_prompter;
   std::function<void()> m_showRows;
 };
 

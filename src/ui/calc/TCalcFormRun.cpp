@@ -51,11 +51,10 @@ std::optional<std::string> TCalcForm::Formula() const {
 
 void TCalcForm::Report(MessageId message, int failures) {
   if (failures == 0) {
-    m_services.prompter.Beep(platform::Sound::Information);
+    m_services.prompter.Beep(Sound::Information);
     return;
   }
-  m_services.prompter.Ask({message, FormatMessage(message, {std::to_string(failures)}), platform::Sound::Exclamation,
-                           platform::BoxStyle::Warning, platform::Buttons::Ok});
+  m_services.prompter.Ask(message, {std::to_string(failures)});
 }
 
 bool TCalcForm::RunAcross() {
@@ -100,8 +99,7 @@ bool TCalcForm::RunFormula() {
 void TCalcForm::btnCalcClick() {
   const int page = PageControl->currentIndex();
   if (page != PageFormula && ChosenColumns().empty()) {
-    m_services.prompter.Ask({MessageId::NoColumnsChosen, std::string(MessageText(MessageId::NoColumnsChosen)),
-                             platform::Sound::Exclamation, platform::BoxStyle::Warning, platform::Buttons::Ok});
+    m_services.prompter.Ask(MessageId::NoColumnsChosen);
     return;
   }
   bool done = false;
@@ -113,7 +111,7 @@ void TCalcForm::btnCalcClick() {
 }
 
 void TCalcForm::btnTestClick() {
-  QString shown = "計算エラー";
+  QString shown = QString::fromUtf8(MessageText(MessageId::CalcTestFailed));
   bool failed = true;
   if (const auto formula = Formula()) {
     try {

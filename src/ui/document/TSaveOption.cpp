@@ -207,7 +207,7 @@ bool AskSaveOptions(QWidget* parent, platform::Services& services, std::filesyst
   TSaveOption dialog(parent, services);
   if (parent != nullptr) CentreOver(dialog, *parent->window());
   dialog.Preset(fileName, saveOptions);
-  services.prompter.Beep(platform::Sound::Question);
+  services.prompter.Beep(Sound::Question);
   const bool accepted = dialog.exec() == QDialog::Accepted;
   if (accepted) {
     fileName = dialog.FileName();

@@ -53,8 +53,7 @@ void TGridPrintOption::btnWidthClick() {
     if (!answer) return;
     const auto width = ParseWidth(*answer, m_mode);
     if (!width) {
-      m_services.prompter.Ask({MessageId::NotANumber, FormatMessage(MessageId::NotANumber, {*answer}),
-                               platform::Sound::Hand, platform::BoxStyle::Error, platform::Buttons::Ok});
+      m_services.prompter.Ask(MessageId::NotANumber, {*answer});
       return;
     }
     ChangeSelected([print, value = *width](TGPItem& item) { (print ? item.PrintWidth : item.DisplayWidth) = value; });

@@ -14,7 +14,6 @@
 namespace tabulo {
 namespace {
 
-using platform::Answer;
 using platform::ScriptedPrompter;
 using test::Cells;
 using test::DataRows;
@@ -98,7 +97,7 @@ TEST(LoadTextIntoGrid, WithoutTabOrCommaAsksAboutBlanks) {
   EXPECT_EQ(Read("a b  c\nd\n", yes), (std::vector<Cells>{{"a", "b", "", "c"}, {"d"}}));
   ASSERT_EQ(yes.Asked().size(), 1u);
   EXPECT_EQ(yes.Asked()[0].id, MessageId::SplitAtBlanksQuestion);
-  EXPECT_EQ(yes.Asked()[0].buttons, platform::Buttons::YesNo);
+  EXPECT_EQ(yes.Asked()[0].buttons, Buttons::YesNo);
 
   ScriptedPrompter no{Answer::No};
   EXPECT_EQ(Read("a b  c\n\"q\" r\n", no), (std::vector<Cells>{{"a b  c"}, {"\"q\" r"}}));

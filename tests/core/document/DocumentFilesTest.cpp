@@ -15,7 +15,6 @@
 namespace tabulo {
 namespace {
 
-using platform::Answer;
 using platform::ScriptedPrompter;
 using test::Cells;
 using test::DataRows;

@@ -19,7 +19,7 @@ using test::DataRows;
 using test::WriteFile;
 
 OpenResult Open(Document& document, const std::filesystem::path& path) {
-  ScriptedPrompter prompter{platform::Answer::No};
+  ScriptedPrompter prompter{Answer::No};
   return LoadCsvDocument(document, path, true, prompter, nullptr);
 }
 

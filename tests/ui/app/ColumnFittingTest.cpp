@@ -17,7 +17,7 @@
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 
-using tabulo::platform::Answer;
+using tabulo::Answer;
 using tabulo::test::Sjis;
 
 namespace tabulo::ui {

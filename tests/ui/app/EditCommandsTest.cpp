@@ -19,7 +19,7 @@
 #include "support/WindowFixture.h"
 #include "ui/app/TTabulo.h"
 
-using tabulo::platform::Answer;
+using tabulo::Answer;
 
 namespace tabulo::ui {
 
@@ -124,7 +124,7 @@ class EditCommandsTest final : public QObject {
     f.platform.prompter.Then(Answer::Cancel);
     f.Action("mmPaste")->trigger();
     QCOMPARE(f.platform.prompter.Asked().back().id, MessageId::PasteConfirmUpdate);
-    QCOMPARE(f.platform.prompter.Asked().back().buttons, platform::Buttons::OkCancel);
+    QCOMPARE(f.platform.prompter.Asked().back().buttons, Buttons::OkCancel);
     QCOMPARE(f.Grid().Cell(1, 1), std::string_view("a"));
     QCOMPARE(f.Grid().Selection(), (TGridRect{1, 1, 1, 1}));
     f.platform.prompter.Then(Answer::Ok);

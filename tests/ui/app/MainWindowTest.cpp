@@ -20,6 +20,7 @@
 
 #include "core/app/FileHistory.h"
 #include "core/app/TabuloCnf.h"
+#include "core/document/DocumentOperations.h"
 #include "platform/ScriptedServices.h"
 #include "support/TestFiles.h"
 #include "ui/app/GridModel.h"
@@ -27,7 +28,7 @@
 #include "support/WindowFixture.h"
 #include "ui/app/TTabulo.h"
 
-using tabulo::platform::Answer;
+using tabulo::Answer;
 using tabulo::test::Sjis;
 
 namespace tabulo::ui {
@@ -59,6 +60,27 @@ class MainWindowTest final : public QObject {
     QCOMPARE(f.window->windowTitle(), QString("Tabulo - NewFile.csv"));
     QCOMPARE(f.window->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("列   1"));
     QCOMPARE(f.window->findChild<QLabel*>("SBar1Panel1")->text(), QString("編集"));
+  }
+
+  void showsTheDocumentItIsGiven() {
+    Fixture f;
+    Document document;
+    NewDocument(document);
+    document.grid.SetColCount(3);
+    document.grid.SetRowCount(4);
+    document.grid.Item(1).Title = Sjis("品名");
+    document.grid.SetCell(1, 1, Sjis("ペン"));
+    document.grid.SetCell(2, 3, "120");
+    TTabulo second(f.platform.AsServices(), f.Files(), std::move(document));
+    second.show();
+    const GridModel* model = second.Model();
+    QCOMPARE(model->columnCount(), 2);
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("品名"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("列   2"));
+    QCOMPARE(model->index(0, 0).data(Qt::DisplayRole).toString(), QString("ペン"));
+    QCOMPARE(model->index(2, 1).data(Qt::DisplayRole).toString(), QString("120"));
+    QCOMPARE(f.window->Grid().ColCount(), 10);  // the first window keeps its own new document
   }
 
   void modeChangeSwitchesCommandsAndPanels() {
@@ -142,7 +164,7 @@ class MainWindowTest final : public QObject {
     f.window->OpenCsvFile(f.dir / "missing.csv");
     QCOMPARE(f.window->Grid().Cell(1, 1), std::string_view("kept"));
     QCOMPARE(f.window->windowTitle(), QString("Tabulo - NewFile.csv"));
-    QCOMPARE(f.platform.prompter.Asked().at(0).style, platform::BoxStyle::Error);
+    QCOMPARE(f.platform.prompter.Asked().at(0).style, BoxStyle::Error);
   }
 
   void appendReportsAFailingFileAndGoesOn() {
@@ -159,10 +181,26 @@ class MainWindowTest final : public QObject {
     QCOMPARE(grid.Cell(2, 3), std::string_view("d"));
     QCOMPARE(grid.ColCount(), 3);  // appending never widens
     QCOMPARE(grid.Cell(0, 3), std::string_view("3"));
-    const platform::Prompt& failure = f.platform.prompter.Asked().back();
+    const Prompt& failure = f.platform.prompter.Asked().back();
     QVERIFY(failure.text.find("missing.csv") != std::string::npos);
-    QCOMPARE(failure.buttons, platform::Buttons::YesNo);
+    QCOMPARE(failure.buttons, Buttons::YesNo);
     QCOMPARE(f.window->windowTitle(), QString("Tabulo - 1.csv"));
+  }
+
+  void appendReportsAFailingLastFileWithoutAQuestion() {
+    Fixture f;
+    const auto first = f.Write("1.csv", "a,b\r\n");
+    f.platform.prompter.Then(Answer::No);
+    f.window->OpenCsvFile(first);
+    f.platform.fileDialogs.Then({first, f.dir / "missing.csv"});
+    f.platform.prompter.Then(Answer::Ok);
+    f.window->mmAppendFileClick();
+    QCOMPARE(f.window->Grid().RowCount(), 3);
+    const Prompt& failure = f.platform.prompter.Asked().back();
+    QVERIFY(failure.text.find("missing.csv") != std::string::npos);
+    QCOMPARE(failure.buttons, Buttons::Ok);
+    QCOMPARE(failure.sound, Sound::Exclamation);
+    QVERIFY(f.platform.prompter.AllAnswered());
   }
 
   void historyMovesRepeatsToTheTopIgnoringCaseAndKeepsTwentyOnDisk() {
@@ -247,13 +285,13 @@ class MainWindowTest final : public QObject {
     };
     saveFails();
     QVERIFY(!f.Close());
-    QCOMPARE(f.platform.prompter.Asked().back().style, platform::BoxStyle::Error);
+    QCOMPARE(f.platform.prompter.Asked().back().style, BoxStyle::Error);
 
     f.Action("mmNewWindow")->setChecked(false);
     const auto dropped = f.Write("dropped.csv", "a,b\r\n");
     saveFails();
     f.window->FileDropped(dropped);
-    QCOMPARE(f.platform.prompter.Asked().back().style, platform::BoxStyle::Error);
+    QCOMPARE(f.platform.prompter.Asked().back().style, BoxStyle::Error);
     QCOMPARE(f.Grid().Cell(1, 1), std::string("edited"));
     QVERIFY(f.window->DocumentFile() != dropped);
     QVERIFY(f.platform.prompter.AllAnswered());
@@ -275,7 +313,7 @@ class MainWindowTest final : public QObject {
     QCOMPARE(grid.Row(), 2);
     f.window->findChild<QCheckBox*>("CBFindCase")->setChecked(true);
     f.Action("mmFind")->trigger();
-    QCOMPARE(f.platform.prompter.Beeps().back(), platform::Sound::Default);
+    QCOMPARE(f.platform.prompter.Beeps().back(), Sound::Default);
     QCOMPARE(f.window->FindHistory().size(), std::size_t{1});
     f.window->findChild<QRadioButton*>("RBFindUp")->setChecked(true);
     f.Action("mmFind")->trigger();

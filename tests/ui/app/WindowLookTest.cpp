@@ -23,22 +23,23 @@
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 
-using tabulo::platform::Answer;
+using tabulo::Answer;
 
 namespace tabulo::ui {
 namespace {
 
 // Lets a test look at the window while a question is open.
-class PeekingPrompter final : public platform::Prompter {
+class PeekingPrompter final : public Prompter {
  public:
   explicit PeekingPrompter(platform::ScriptedPrompter& answers) : m_answers(answers) {}
-  platform::Answer Ask(const platform::Prompt& prompt) override {
+  std::function<void(const Prompt&)> peek;
+
+ private:
+  Answer Show(const Prompt& prompt) override {
     if (peek) peek(prompt);
     return m_answers.Ask(prompt);
   }
-  std::function<void(const platform::Prompt&)> peek;
 
- private:
   platform::ScriptedPrompter& m_answers;
 };
 
@@ -70,7 +71,7 @@ class WindowLookTest final : public QObject {
     window.Grid().SetCell(1, 1, "previous");
     test::WriteFile(dir / "new.csv", "id,name\r\n1,pen\r\n2,ink\r\n");
     QStringList seen;
-    prompter.peek = [&](const platform::Prompt& prompt) {
+    prompter.peek = [&](const Prompt& prompt) {
       if (prompt.id != MessageId::UseFirstLineAsTitlesQuestion) return;
       const GridModel* model = window.Model();
       seen << model->data(model->index(0, 0), Qt::DisplayRole).toString()

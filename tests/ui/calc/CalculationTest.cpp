@@ -25,7 +25,7 @@
 #include "ui/app/TTabulo.h"
 #include "ui/calc/TCalcForm.h"
 
-using tabulo::platform::Answer;
+using tabulo::Answer;
 using tabulo::test::Sjis;
 
 namespace tabulo::ui {
@@ -79,7 +79,7 @@ class CalculationTest final : public QObject {
     QCOMPARE(f.Grid().Cell(1, 3), std::string_view("3.33333333333333"));
     QCOMPARE(f.Grid().Cell(2, 2), std::string_view("Error"));  // 100 / 0
     QCOMPARE(f.Grid().Cell(2, 1), std::string_view("100"));
-    const platform::Prompt& confirm = f.platform.prompter.Asked().at(0);
+    const Prompt& confirm = f.platform.prompter.Asked().at(0);
     QVERIFY(confirm.text.find("100 / Self") != std::string::npos);
     QVERIFY(f.platform.prompter.Asked().back().text.find("エラーデータ数： 1") != std::string::npos);
     QCOMPARE(f.Line()->count(), 1);
@@ -102,7 +102,7 @@ class CalculationTest final : public QObject {
     QVERIFY(f.window->findChild<QFrame*>("PanelCalc")->isHidden());
     f.window->mmDamyDoCalcClick();
     QVERIFY(!f.window->findChild<QFrame*>("PanelCalc")->isHidden());
-    QCOMPARE(f.platform.prompter.Beeps().back(), platform::Sound::Question);
+    QCOMPARE(f.platform.prompter.Beeps().back(), Sound::Question);
     f.Line()->addItem("1+1");
     f.platform.prompter.Then(Answer::Yes);
     f.window->btnClearCalcLineClick();

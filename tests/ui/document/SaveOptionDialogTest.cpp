@@ -26,7 +26,7 @@ char* toString(const SaveOptions& options) {
 
 using tabulo::SaveOptions;
 using tabulo::platform::ScriptedPlatform;
-using tabulo::platform::Sound;
+using tabulo::Sound;
 using tabulo::ui::AskSaveOptions;
 using tabulo::ui::TSaveOption;
 

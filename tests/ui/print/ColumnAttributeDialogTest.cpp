@@ -19,9 +19,9 @@
 #include "ui/print/ColumnWidthText.h"
 #include "ui/print/TGridPrintOption.h"
 
+using tabulo::Answer;
+using tabulo::Sound;
 using tabulo::TGPItem;
-using tabulo::platform::Answer;
-using tabulo::platform::Sound;
 using tabulo::test::Sjis;
 using tabulo::ui::AttributeDialogMode;
 using tabulo::ui::ColumnEntry;
@@ -84,9 +84,9 @@ struct Fixture {
 };
 
 // The hand beep and an error box with OK.
-bool IsErrorBox(const tabulo::platform::Prompt& prompt) {
-  return prompt.sound == Sound::Hand && prompt.style == tabulo::platform::BoxStyle::Error &&
-         prompt.buttons == tabulo::platform::Buttons::Ok;
+bool IsErrorBox(const tabulo::Prompt& prompt) {
+  return prompt.sound == Sound::Hand && prompt.style == tabulo::BoxStyle::Error &&
+         prompt.buttons == tabulo::Buttons::Ok;
 }
 
 }  // namespace
