@@ -316,7 +316,7 @@ TEST(EditHistory, CommandsAreUndoneWhole) {
       },
       [&] { DeleteTotalsRows(grid); },
       [&] {
-        platform::ScriptedPrompter yes{platform::Answer::Yes};
+        platform::ScriptedPrompter yes{Answer::Yes};
         grid.SetSelection({1, 2, 1, 3});
         DeleteSelectedRows(grid, yes);
       },
