@@ -116,6 +116,9 @@ class LineStore final : public RecordConsumer {
 LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
                             Prompter& prompter, ProgressSink* progress) {
   if (replace) {
+    // A replaced document starts a fresh history: what was kept belongs to
+    // the old one.
+    if (!grid.InStep()) grid.ClearHistory();
     grid.ClearAllCells();
     grid.SetColCount(2);
     grid.SetRowCount(2);

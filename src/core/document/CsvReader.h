@@ -16,8 +16,9 @@ struct LoadResult {
   int linesStored = 0;
 };
 
-// Reads delimited text into the grid. With `replace` the grid is emptied and
-// filled from row 1, and it widens to the longest line; otherwise the lines
+// Reads delimited text into the grid. With `replace` the grid is emptied
+// (its history too, outside an edit step) and filled from row 1, and it
+// widens to the longest line; otherwise the lines
 // become rows after the last one and fields beyond the existing columns are
 // dropped.
 //

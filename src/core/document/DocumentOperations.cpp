@@ -52,6 +52,7 @@ void ClearCells(TableDocument& grid, ProgressSink* progress) {
 void NewDocument(Document& document, ProgressSink* progress) {
   ReleaseColumns(document);
   TableDocument& grid = document.grid;
+  if (!grid.InStep()) grid.ClearHistory();
   ClearCells(grid, progress);
   grid.SetColCount(10);
   grid.SetRowCount(10);

@@ -28,7 +28,8 @@ void ReleaseColumns(Document& document);
 void ClearCells(TableDocument& grid, ProgressSink* progress);
 
 // The state of a new window's document: nine empty data columns with default
-// titles and widths, nine empty numbered rows, the default print layout.
+// titles and widths, nine empty numbered rows, the default print layout, and
+// no history.
 void NewDocument(Document& document, ProgressSink* progress = nullptr);
 
 // Makes data row 1 the title row: each column's Title becomes the text of

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "core/base/Errors.h"
+#include "core/document/EditTransaction.h"
 #include "ui/app/CellText.h"
 
 namespace tabulo::ui {
@@ -21,6 +22,8 @@ Qt::Alignment AlignmentOf(std::uint16_t flags) {
   return alignment | Qt::AlignTop;
 }
 
+constexpr const char* kTypingCaption = "入力";
+
 // Totals rows are blue on aqua whatever their values.
 const CellColors kTotalsRowColors{Color::Rgb(0, 0, 255), Color::Rgb(0, 255, 255)};
 
@@ -38,16 +41,17 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
+  const TableDocument& grid = m_grid;  // reading only: no step keeps what painting looks at
   const int col = index.column() + 1;
   const int row = index.row() + 1;
   switch (role) {
-    case Qt::DisplayRole: return CellDisplayText(m_grid.Item(col), m_grid.Cell(col, row), m_showGrouped, m_converter);
-    case Qt::EditRole: return ToQString(m_grid.Cell(col, row));
-    case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(m_grid.Item(col).DrawFlags));
+    case Qt::DisplayRole: return CellDisplayText(grid.Item(col), grid.Cell(col, row), m_showGrouped, m_converter);
+    case Qt::EditRole: return ToQString(grid.Cell(col, row));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(grid.Item(col).DrawFlags));
     case Qt::ForegroundRole:
     case Qt::BackgroundRole: {
       const CellColors colors =
-          m_grid.IsTotalsRow(row) ? kTotalsRowColors : m_grid.Item(col).GetCellColors(m_grid.Cell(col, row));
+          grid.IsTotalsRow(row) ? kTotalsRowColors : grid.Item(col).GetCellColors(grid.Cell(col, row));
       const Color& color = role == Qt::ForegroundRole ? colors.font : colors.brush;
       if (color.system != Color::System::None) return {};  // the view's own palette
       return ToQColor(color);
@@ -69,8 +73,12 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     emit TextNotStorable(QString::fromUtf8(error.what()));
     return false;
   }
+  // Typing into a cell is one step of the document's history.
+  EditTransaction edit(m_grid, kTypingCaption);
   m_grid.SetCell(index.column() + 1, index.row() + 1, text);
+  edit.Commit();
   emit dataChanged(index, index);
+  emit CellTyped();
   return true;
 }
 

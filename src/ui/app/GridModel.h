@@ -42,6 +42,8 @@ class GridModel final : public QAbstractTableModel {
  signals:
   // A typed text holds characters that code page 932 cannot store.
   void TextNotStorable(const QString& message);
+  // A typed text was stored (as a step of the document's history).
+  void CellTyped();
 
  private:
   TableDocument& m_grid;

@@ -11,6 +11,7 @@
 
 #include "core/app/FileHistory.h"
 #include "core/app/Navigation.h"
+#include "core/document/ChangeRecord.h"
 #include "core/document/Document.h"
 #include "core/document/SaveOptions.h"
 #include "core/calc/GridCalcEngine.h"
@@ -112,6 +113,11 @@ class TTabulo final : public QMainWindow {
   void mmColWidthClick();
   void mmRowHeightClick();
   void mmFontClick();
+  void mmUndoClick();
+  void mmRedoClick();
+  // Whether the document has changes that are not saved: its history says so,
+  // or column widths were changed by hand.
+  bool DocumentModified() const;
   void mmCopyClick();
   void mmCutClick();
   void mmClearClick();
@@ -167,8 +173,19 @@ class TTabulo final : public QMainWindow {
   void HistoryItemClick(const std::filesystem::path& path, bool fixed);
   void ResetView();
   void ShowRowsBeforeTitleQuestion();
-  void DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
+  void DeleteSelected(const char* caption, const std::function<TGridRect(const TGridRect&)>& widen,
                       bool (*deleteSelected)(TableDocument&, Prompter&));
+
+  // Commands that change the document (TTabuloUndo.cpp). RunEdit takes the
+  // view's cursor and selection into the document and runs `command` as one
+  // step of the document's history (a failure takes back what it changed);
+  // then the views learn what changed, get the cursor back, and the command
+  // states follow. RunEditAsSynced is the same for a handler that has set the
+  // document's selection itself. Both return whether the command completed.
+  bool RunEdit(const char* caption, const std::function<void()>& command);
+  bool RunEditAsSynced(const char* caption, const std::function<void()>& command);
+  void ShowChanges(const ChangeRecord& changes);
+  void UpdateUndoItems();
 
   // Range editing and the grid popup (TTabuloEdit.cpp).
   QLineEdit* FocusedTextBox() const;
@@ -228,6 +245,7 @@ class TTabulo final : public QMainWindow {
   bool m_startFilePending = false;
   bool m_activated = false;
   bool m_narrowed = false;
+  bool m_widthsChanged = false;  // column widths changed by hand since the last save
   platform::FontChoice m_gridFont;
 
   GridModel* m_model = nullptr;
@@ -262,6 +280,8 @@ class TTabulo final : public QMainWindow {
   QToolButton* BtnCopy = nullptr;
   QToolButton* BtnCut = nullptr;
   QToolButton* BtnPaste = nullptr;
+  QToolButton* BtnUndo = nullptr;
+  QToolButton* BtnRedo = nullptr;
   QToolButton* btnGPI = nullptr;
   QToolButton* BtnEditOff = nullptr;
   QToolButton* BtnEditOn = nullptr;
@@ -281,6 +301,8 @@ class TTabulo final : public QMainWindow {
   QAction* mmFileSaveAs = nullptr;
   QAction* mmFileSave = nullptr;
   QAction* mmClose = nullptr;
+  QAction* mmUndo = nullptr;
+  QAction* mmRedo = nullptr;
   QAction* mmModeChange = nullptr;
   QAction* mmCopy = nullptr;
   QAction* mmCut = nullptr;

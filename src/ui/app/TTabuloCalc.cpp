@@ -148,12 +148,10 @@ void TTabulo::BtnDoCalcClick() {
   const std::string typed = CBCalcLine->currentText().toStdString();
   if (m_services.prompter.Ask(MessageId::CalcConfirm, {typed}) != Answer::Yes) return;
   int failures = 0;
-  const bool ran = RunCommand(m_services.prompter, [&] {
+  const bool ran = RunEditAsSynced("計算", [&] {
     BusyCursor busy;
     m_engine->SetExpression(*formula);
-    const TGridRect range = m_document.grid.Selection();
-    failures = CalculateRange(m_document.grid, *m_engine, range, m_progress.get());
-    m_model->RowsChanged(range.Top, range.Bottom);
+    failures = CalculateRange(m_document.grid, *m_engine, m_document.grid.Selection(), m_progress.get());
   });
   if (!ran) return;
   std::vector<std::string> history = m_calcHistory;
@@ -171,16 +169,19 @@ void TTabulo::ReportCalcFailures(MessageId message, int failures) {
 }
 
 void TTabulo::mmCalcClick() {
-  SyncDocumentFromView();
-  TCalcForm dialog(this, m_services, m_document.grid, true, !m_narrowed, m_calcHistory);
-  m_services.prompter.Beep(Sound::Question);
-  if (dialog.exec() == QDialog::Accepted) {
-    SetCalcHistory(dialog.History());
-    const bool showEnd = dialog.WroteTotals();
-    ResetView();
-    UpdateCommandStates();
-    if (showEnd) SGCSV->scrollToBottom();
-  }
+  // What the dialog's run changes is one step.
+  bool accepted = false;
+  bool showEnd = false;
+  RunEdit("集計・計算", [&] {
+    TCalcForm dialog(this, m_services, m_document.grid, true, !m_narrowed, m_calcHistory);
+    m_services.prompter.Beep(Sound::Question);
+    accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted) {
+      SetCalcHistory(dialog.History());
+      showEnd = dialog.WroteTotals();
+    }
+  });
+  if (showEnd) SGCSV->scrollToBottom();
 }
 
 void TTabulo::btnClearCalcLineClick() {

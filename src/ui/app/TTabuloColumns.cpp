@@ -59,9 +59,7 @@ void TTabulo::CreateColumnPopup() {
       group->addAction(item);
       const int tag = entry.tag;
       connect(item, &QAction::triggered, this, [this, apply, tag] {
-        apply(m_document.grid.Item(m_popupColumn), tag);
-        SGCSV->viewport()->update();
-        UpdateStatusPanels();
+        RunEditAsSynced("列の属性", [&] { apply(m_document.grid.Item(m_popupColumn), tag); });
       });
     }
   };
@@ -112,28 +110,27 @@ void TTabulo::ShowColumnPopup(int col, const std::function<void(QMenu&)>& choose
 }
 
 void TTabulo::btnGPIClick() {
-  SyncDocumentFromView();
-  TableDocument& grid = m_document.grid;
-  std::vector<ColumnEntry> entries;
-  for (int col = 0; col < grid.ColCount(); ++col) {
-    TGPItem& item = grid.Item(col);
-    item.DisplayWidth = grid.ColWidth(col);
-    entries.push_back({&item, std::string(grid.Cell(col, 1)), col});
-  }
-  std::vector<int> order;
-  {
-    TGridPrintOption dialog(this, m_services, AttributeDialogMode::Screen, std::move(entries));
-    if (m_narrowed) dialog.HideMoveButtons();  // an extraction's columns keep their source's order
-    dialog.exec();
-    for (const ColumnEntry& entry : dialog.Entries()) order.push_back(entry.column);
-  }
-  RunCommand(m_services.prompter, [&] {
+  // The dialog changes the column records as the user works in it; all its
+  // changes together are one step.
+  RunEdit("列属性の設定", [&] {
+    TableDocument& grid = m_document.grid;
+    std::vector<ColumnEntry> entries;
+    for (int col = 0; col < grid.ColCount(); ++col) {
+      TGPItem& item = grid.Item(col);
+      item.DisplayWidth = grid.ColWidth(col);
+      entries.push_back({&item, std::string(grid.Cell(col, 1)), col});
+    }
+    std::vector<int> order;
+    {
+      TGridPrintOption dialog(this, m_services, AttributeDialogMode::Screen, std::move(entries));
+      if (m_narrowed) dialog.HideMoveButtons();  // an extraction's columns keep their source's order
+      dialog.exec();
+      for (const ColumnEntry& entry : dialog.Entries()) order.push_back(entry.column);
+    }
     BusyCursor busy;
     grid.ReorderColumns(order);
     for (int col = 0; col < grid.ColCount(); ++col) grid.SetColWidth(col, grid.Item(col).DisplayWidth);
   });
-  ResetView();
-  UpdateCommandStates();
 }
 
 void TTabulo::SGCSVSelectCell() {

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "core/calc/Aggregation.h"
 #include "core/editing/RangeOps.h"
 #include "core/locale/Encoding.h"
@@ -49,25 +51,19 @@ void TTabulo::mmCopyClick() {
 void TTabulo::mmCutClick() {
   if (QLineEdit* box = FocusedTextBox()) return box->cut();
   if (QLineEdit* editor = OpenCellEditor()) return editor->cut();
-  SyncDocumentFromView();
-  RunCommand(m_services.prompter, [this] {
+  RunEdit("切り取り", [this] {
     CopySelection();
     BusyCursor busy;
-    const TGridRect range = m_document.grid.Selection();
-    ClearRange(m_document.grid, range, m_progress.get());
-    m_model->RowsChanged(range.Top, range.Bottom);
+    ClearRange(m_document.grid, m_document.grid.Selection(), m_progress.get());
   });
 }
 
 void TTabulo::mmClearClick() {
   if (QLineEdit* box = FocusedTextBox()) return box->del();
   if (QLineEdit* editor = OpenCellEditor()) return editor->del();
-  SyncDocumentFromView();
-  RunCommand(m_services.prompter, [this] {
+  RunEdit("クリアー", [this] {
     BusyCursor busy;
-    const TGridRect range = m_document.grid.Selection();
-    ClearRange(m_document.grid, range, m_progress.get());
-    m_model->RowsChanged(range.Top, range.Bottom);
+    ClearRange(m_document.grid, m_document.grid.Selection(), m_progress.get());
   });
 }
 
@@ -79,8 +75,8 @@ void TTabulo::mmPasteClick(int tag) {
   const std::optional<std::string> cells = m_services.clipboard.Cp932Cells();
   const std::optional<std::u16string> clipboard = cells ? std::nullopt : m_services.clipboard.Text();
   if (!cells && !clipboard) return;
-  SyncDocumentFromView();
-  RunCommand(m_services.prompter, [&] {
+  const char* const captions[] = {"貼り付け", "後ろに貼り付け", "前に貼り付け"};
+  RunEdit(captions[std::clamp(tag, 0, 2)], [&] {
     PasteIntoGrid(static_cast<PasteMode>(tag), cells ? *cells : Cp932Converter().FromUtf16(*clipboard));
   });
 }
@@ -91,7 +87,6 @@ void TTabulo::PasteIntoGrid(PasteMode mode, const std::string& text) {
   if (!IsSingleCell(selection)) {
     BusyCursor busy;
     PasteRange(grid, text, selection, mode, m_progress.get());
-    m_model->RowsChanged(selection.Top, selection.Bottom);
     return;
   }
   const PastePlan plan = PlanSingleCellPaste(grid, text, selection.Left, selection.Top, m_narrowed);
@@ -103,11 +98,7 @@ void TTabulo::PasteIntoGrid(PasteMode mode, const std::string& text) {
                                                                      : MessageId::PasteExceedsColumns;
       const Answer answer = m_services.prompter.Ask(question);
       if (answer == Answer::Cancel) return;
-      if (answer == Answer::Yes) {
-        GrowForPaste(grid, plan);
-        ResetView();
-        UpdateCommandStates();
-      }
+      if (answer == Answer::Yes) GrowForPaste(grid, plan);
       break;
     }
     case PastePlan::Kind::Confirm: {
@@ -122,7 +113,6 @@ void TTabulo::PasteIntoGrid(PasteMode mode, const std::string& text) {
   }
   BusyCursor busy;
   PasteRange(grid, text, selection, mode, m_progress.get());
-  m_model->RowsChanged(selection.Top, grid.RowCount() - 1);
 }
 
 void TTabulo::CreateGridMenu() {
@@ -187,14 +177,11 @@ void TTabulo::UpdateGridMenu() {
 }
 
 void TTabulo::pmDelCalcRowClick() {
-  SyncDocumentFromView();
-  RunCommand(m_services.prompter, [this] {
+  RunEdit("集計行削除", [this] {
     BusyCursor busy;
     SuspendedUpdates frozen(SGCSV);
     DeleteTotalsRows(m_document.grid);
   });
-  ResetView();
-  UpdateCommandStates();
 }
 
 void TTabulo::ShowGridMenu(const QPoint& at) {

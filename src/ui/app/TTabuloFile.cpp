@@ -48,6 +48,7 @@ void TTabulo::btnNewFileClick() {
   }
   RunCommand(m_services.prompter, [this] {
     NewDocument(m_document, m_progress.get());
+    m_widthsChanged = false;
     m_documentFile = m_files.documentsFolder / "NewFile.csv";
     setWindowTitle("Tabulo - NewFile.csv");
     m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
@@ -98,22 +99,22 @@ void TTabulo::mmAppendFileClick() {
       CsvOpenDialog("CSVファイルの追加読込", true, m_csvHistory, m_files.documentsFolder));
   if (files.empty()) return;
   repaint();
-  BusyCursor busy;
-  SyncDocumentFromView();
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    try {
-      LoadTextIntoGrid(files[i], m_document.grid, false, m_services.prompter, m_progress.get());
-    } catch (const std::exception&) {
-      // After the last file there is nothing left to go on with.
-      const bool last = i + 1 == files.size();
-      const Answer answer = m_services.prompter.Ask(
-          last ? MessageId::AppendFailed : MessageId::AppendFailedContinueQuestion, {files[i].string()});
-      if (last || answer != Answer::Yes) break;
+  // Every file appended, with the rows of one that failed midway, is one step.
+  RunEdit("追加読込", [&] {
+    BusyCursor busy;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      try {
+        LoadTextIntoGrid(files[i], m_document.grid, false, m_services.prompter, m_progress.get());
+      } catch (const std::exception&) {
+        // After the last file there is nothing left to go on with.
+        const bool last = i + 1 == files.size();
+        const Answer answer = m_services.prompter.Ask(
+            last ? MessageId::AppendFailed : MessageId::AppendFailedContinueQuestion, {files[i].string()});
+        if (last || answer != Answer::Yes) break;
+      }
     }
-  }
-  RenumberRows(m_document.grid);
-  ResetView();
-  UpdateCommandStates();
+    RenumberRows(m_document.grid);
+  });
   SGCSV->setFocus();
 }
 
@@ -127,6 +128,7 @@ bool TTabulo::SaveDocumentAs() {
   return RunCommand(m_services.prompter, [&] {
     BusyCursor busy;
     WriteDocument(m_document, fileName, chosen, m_progress.get(), m_documentFile);
+    m_document.grid.MarkSaved();
     SetDocumentFile(fileName, false);
   });
 }
@@ -136,13 +138,17 @@ void TTabulo::mmFileSaveClick() {
   RunCommand(m_services.prompter, [this] {
     BusyCursor busy;
     WriteDocument(m_document, m_documentFile, m_saveOptions, m_progress.get(), m_documentFile);
+    m_document.grid.MarkSaved();
+    m_widthsChanged = false;
   });
+  UpdateUndoItems();
 }
 
 void TTabulo::AskSaveAndOpen(const std::filesystem::path& path) {
   raise();
   activateWindow();
-  const Answer answer = m_services.prompter.Ask(MessageId::SaveBeforeOpenQuestion);
+  // With nothing changed since the last save there is nothing to ask about.
+  const Answer answer = DocumentModified() ? m_services.prompter.Ask(MessageId::SaveBeforeOpenQuestion) : Answer::No;
   if (answer == Answer::Cancel) return;
   // The edits must not be lost: the other file opens only once they are saved.
   if (answer == Answer::Yes && !SaveDocumentAs()) return;
@@ -151,6 +157,7 @@ void TTabulo::AskSaveAndOpen(const std::filesystem::path& path) {
 }
 
 void TTabulo::SetDocumentFile(const std::filesystem::path& path, bool fixed) {
+  m_widthsChanged = false;  // the widths are as the file was read or saved with them
   const std::string name = path.filename().string();
   setWindowTitle(QString::fromStdString((fixed ? "VuridArare - " : "Tabulo - ") + name));
   FileHistory& history = fixed ? m_fixedHistory : m_csvHistory;

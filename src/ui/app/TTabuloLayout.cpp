@@ -85,6 +85,8 @@ void TTabulo::CreateToolBar() {
   BtnCopy = AddToolButton("BtnCopy", "コピー", "クリップボードにデータをコピーします。");
   BtnCut = AddToolButton("BtnCut", "切取", "クリップボードにデータをコピーしてから、データをクリアします。");
   BtnPaste = AddToolButton("BtnPaste", "貼付", "クリップボードにあるデータを選択された場所にコピーします。");
+  BtnUndo = AddToolButton("BtnUndo", "元に戻す", "直前の操作を取り消します。");
+  BtnRedo = AddToolButton("BtnRedo", "やり直し", "取り消した操作をやり直します。");
   btnGPI = AddToolButton("btnGPI", "列属性", "列ごとの属性を指定します。");
   btnRowAdd = AddToolButton("btnRowAdd", "行挿入", "行を挿入します。");
   btnColAdd = AddToolButton("btnColAdd", "列挿入", "列を挿入します。");
@@ -215,6 +217,8 @@ void TTabulo::ConnectEvents() {
   connect(BtnCopy, &QToolButton::clicked, this, &TTabulo::mmCopyClick);
   connect(BtnCut, &QToolButton::clicked, this, &TTabulo::mmCutClick);
   connect(BtnPaste, &QToolButton::clicked, this, [this] { mmPasteClick(0); });
+  connect(BtnUndo, &QToolButton::clicked, this, &TTabulo::mmUndoClick);
+  connect(BtnRedo, &QToolButton::clicked, this, &TTabulo::mmRedoClick);
   connect(btnGPI, &QToolButton::clicked, this, &TTabulo::btnGPIClick);
   connect(btnRowAdd, &QToolButton::clicked, this, [this] { btnRowAddClick(0); });
   connect(btnColAdd, &QToolButton::clicked, this, [this] { btnColAddClick(0); });
@@ -241,7 +245,11 @@ void TTabulo::ConnectEvents() {
   SGCSV->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(SGCSV, &QWidget::customContextMenuRequested, this, &TTabulo::ShowGridMenu);
   connect(SGCSV->horizontalHeader(), &QHeaderView::sectionResized, this,
-          [this](int section, int, int size) { m_document.grid.SetColWidth(section + 1, size); });
+          [this](int section, int, int size) {
+            m_document.grid.SetColWidth(section + 1, size);
+            m_widthsChanged = true;
+          });
+  connect(m_model, &GridModel::CellTyped, this, &TTabulo::UpdateUndoItems);
   connect(m_model, &GridModel::TextNotStorable, this, [this](const QString& message) {
     // The converter's message names the character already; the box is the table's.
     Prompt prompt = MessagePrompt(MessageId::TextNotShiftJis);

@@ -198,7 +198,8 @@ void TTabulo::FormActivate() {
 }
 
 bool TTabulo::FormCloseQuery() {
-  if (!mmCloseMsg->isChecked()) return true;
+  // Nothing changed since the last save (or undone back to it): nothing to ask.
+  if (!mmCloseMsg->isChecked() || !DocumentModified()) return true;
   switch (m_services.prompter.Ask(MessageId::SaveBeforeExitQuestion)) {
     case Answer::Cancel: return false;
     // The window closes only once the edits are saved: a cancelled or failed

@@ -45,6 +45,10 @@ void TTabulo::CreateMenus() {
 
   QMenu* mmEdit = bar->addMenu("編集(&E)");
   mmEdit->setObjectName("mmEdit");
+  mmUndo = AddAction(mmEdit, "mmUndo", "元に戻す(&U)", QKeySequence("Ctrl+Z"));
+  mmRedo = AddAction(mmEdit, "mmRedo", "やり直し(&Y)", QKeySequence("Ctrl+Y"));
+  mmRedo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  mmEdit->addSeparator();
   mmModeChange = AddAction(mmEdit, "mmModeChange", "モード切り替え(&M)", QKeySequence("Ctrl+M"));
   mmEdit->addSeparator();
   mmCopy = AddAction(mmEdit, "mmCopy", "コピー(&C)", QKeySequence("Ctrl+C"));
@@ -139,6 +143,8 @@ void TTabulo::CreateMenus() {
   connect(mmFileSave, &QAction::triggered, this, &TTabulo::mmFileSaveClick);
   connect(mmClose, &QAction::triggered, this, &TTabulo::close);
   connect(mmModeChange, &QAction::triggered, this, &TTabulo::mmModeChangeClick);
+  connect(mmUndo, &QAction::triggered, this, &TTabulo::mmUndoClick);
+  connect(mmRedo, &QAction::triggered, this, &TTabulo::mmRedoClick);
   connect(mmCopy, &QAction::triggered, this, &TTabulo::mmCopyClick);
   connect(mmCut, &QAction::triggered, this, &TTabulo::mmCutClick);
   connect(mmClear, &QAction::triggered, this, &TTabulo::mmClearClick);

@@ -54,6 +54,7 @@ void TTabulo::UpdateCommandStates() {
   SGCSV->SetColumnsMovable(input && !m_narrowed);
   UpdateModeButtons();
   UpdateStatusPanels();
+  UpdateUndoItems();
   if (input) SGCSV->OpenEditor();
 }
 

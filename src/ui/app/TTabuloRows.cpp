@@ -11,38 +11,34 @@
 namespace tabulo::ui {
 
 void TTabulo::btnRowAddClick(int tag) {
-  SyncDocumentFromView();
-  RunCommand(m_services.prompter, [&] {
+  RunEdit(tag == 1 ? "行の追加" : "行の挿入", [&] {
     BusyCursor busy;
     AddRow(m_document.grid, tag == 1 ? AddPosition::AtEnd : AddPosition::AtCurrent);
   });
-  ResetView();
-  UpdateCommandStates();
 }
 
 void TTabulo::btnColAddClick(int tag) {
-  SyncDocumentFromView();
-  RunCommand(m_services.prompter, [&] {
+  RunEdit(tag == 1 ? "列の追加" : "列の挿入", [&] {
     BusyCursor busy;
     AddColumn(m_document.grid, tag == 1 ? AddPosition::AtEnd : AddPosition::AtCurrent);
   });
-  ResetView();
-  UpdateCommandStates();
 }
 
 void TTabulo::btnRowDeleteClick() {
   const TableDocument& grid = m_document.grid;
-  DeleteSelected([&grid](const TGridRect& r) { return TGridRect{1, r.Top, grid.ColCount() - 1, r.Bottom}; },
+  DeleteSelected("行の削除",
+                 [&grid](const TGridRect& r) { return TGridRect{1, r.Top, grid.ColCount() - 1, r.Bottom}; },
                  DeleteSelectedRows);
 }
 
 void TTabulo::btnColDeleteClick() {
   const TableDocument& grid = m_document.grid;
-  DeleteSelected([&grid](const TGridRect& r) { return TGridRect{r.Left, 1, r.Right, grid.RowCount() - 1}; },
+  DeleteSelected("列の削除",
+                 [&grid](const TGridRect& r) { return TGridRect{r.Left, 1, r.Right, grid.RowCount() - 1}; },
                  DeleteSelectedColumns);
 }
 
-void TTabulo::DeleteSelected(const std::function<TGridRect(const TGridRect&)>& widen,
+void TTabulo::DeleteSelected(const char* caption, const std::function<TGridRect(const TGridRect&)>& widen,
                              bool (*deleteSelected)(TableDocument&, Prompter&)) {
   SyncDocumentFromView();
   // What is to go is shown selected while the question is asked.
@@ -51,35 +47,29 @@ void TTabulo::DeleteSelected(const std::function<TGridRect(const TGridRect&)>& w
   grid.SetSelection(widen(selection));
   SyncViewFromDocument();
   grid.SetSelection(selection);
-  bool deleted = false;
-  RunCommand(m_services.prompter, [&] {
+  RunEditAsSynced(caption, [&] {
     SuspendedUpdates frozen(SGCSV);
-    deleted = deleteSelected(grid, m_services.prompter);
+    deleteSelected(grid, m_services.prompter);
   });
-  if (deleted) ResetView();
-  SyncViewFromDocument();
-  UpdateCommandStates();
   SGCSV->setFocus();
 }
 
 void TTabulo::SGCSVRowMoved(int from, int to) {
-  TableDocument& grid = m_document.grid;
-  grid.MoveRow(from, to);
-  RenumberRows(grid);
-  grid.SetCurrentCell(grid.Col(), to);
-  m_model->RowsChanged(std::min(from, to), std::max(from, to));
-  m_model->HeadersChanged();
-  SyncViewFromDocument();
+  RunEdit("行の移動", [&] {
+    TableDocument& grid = m_document.grid;
+    grid.MoveRow(from, to);
+    RenumberRows(grid);
+    grid.SetCurrentCell(grid.Col(), to);
+  });
 }
 
 void TTabulo::SGCSVColumnMoved(int from, int to) {
-  SyncDocumentFromView();
-  TableDocument& grid = m_document.grid;
-  const int row = grid.Row();
-  RunCommand(m_services.prompter, [&] { grid.MoveColumn(from, to); });
-  grid.SetCurrentCell(to, row);
-  ResetView();
-  UpdateCommandStates();
+  RunEdit("列の移動", [&] {
+    TableDocument& grid = m_document.grid;
+    const int row = grid.Row();
+    grid.MoveColumn(from, to);
+    grid.SetCurrentCell(to, row);
+  });
 }
 
 }  // namespace tabulo::ui

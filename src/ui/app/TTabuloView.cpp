@@ -73,6 +73,7 @@ void TTabulo::ApplyColumnWidths() {
 
 void TTabulo::FitColumnWidths(bool selectedOnly) {
   TableDocument& grid = m_document.grid;
+  m_widthsChanged = true;  // not a step of the history, but saved with the file
   const int first = selectedOnly ? grid.Selection().Left : 0;
   const int last = selectedOnly ? grid.Selection().Right : grid.ColCount() - 1;
   const auto* delegate = static_cast<const CellDelegate*>(SGCSV->itemDelegate());

@@ -11,6 +11,7 @@
 #include "core/app/Navigation.h"
 #include "core/base/Errors.h"
 #include "core/calc/FormulaRuns.h"
+#include "core/document/EditTransaction.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/calc/TCalcForm.h"
@@ -105,7 +106,10 @@ void TCalcForm::btnCalcClick() {
   bool done = false;
   RunCommand(m_services.prompter, [&] {
     BusyCursor busy;
+    // A run that fails midway takes back what it wrote.
+    EditTransaction edit(m_grid, "集計・計算");
     done = page == PageAcross ? RunAcross() : page == PageDown ? RunDown() : RunFormula();
+    edit.Commit();
   });
   if (done) accept();
 }

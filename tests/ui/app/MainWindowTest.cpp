@@ -42,6 +42,10 @@ class MainWindowTest final : public QObject {
       test::WriteFile(dir / name, bytes);
       return dir / name;
     }
+    // Types into a cell as the cell editor does.
+    void Type(int col, int row, const char* text) {
+      window->Model()->setData(window->Model()->index(row - 1, col - 1), QString::fromUtf8(text), Qt::EditRole);
+    }
     // Closes the window; the close question is answered by `answer` when asked.
     bool Close() {
       QCloseEvent event;
@@ -257,12 +261,14 @@ class MainWindowTest final : public QObject {
 
   void closeQuestionHasThreeAnswers() {
     Fixture f;
+    f.Type(1, 1, "typed");
     f.platform.prompter.Then(Answer::Cancel);
     QVERIFY(!f.Close());
     f.platform.prompter.Then(Answer::No);
     QVERIFY(f.Close());
     // Yes runs save as; cancelling its dialog keeps the window open.
     f.Open();
+    f.Type(1, 1, "typed");
     f.platform.prompter.Then(Answer::Yes);
     QTimer::singleShot(0, [] {
       if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
@@ -270,13 +276,18 @@ class MainWindowTest final : public QObject {
     QVERIFY(!f.Close());
     QCOMPARE(f.platform.prompter.Asked().back().id, MessageId::SaveBeforeExitQuestion);
     QVERIFY(!std::filesystem::exists(f.dir / "NewFile.csv"));
+    // Undone back to the state it was opened in, there is nothing to ask.
+    f.Action("mmUndo")->trigger();
+    const std::size_t asked = f.platform.prompter.Asked().size();
+    QVERIFY(f.Close());
+    QCOMPARE(f.platform.prompter.Asked().size(), asked);
   }
 
   // Answering Yes and then failing to save must not lose the edits: the
   // window stays open, and a dropped file is not opened over them.
   void aFailedSaveKeepsTheWindowAndItsEdits() {
     Fixture f;
-    f.Grid().SetCell(1, 1, "edited");
+    f.Type(1, 1, "edited");
     std::filesystem::create_directory(f.dir / "NewFile.csv");  // a folder in the save's way
     const auto saveFails = [&] {
       f.platform.prompter.Then(Answer::Yes);  // save first
@@ -459,6 +470,7 @@ class MainWindowTest final : public QObject {
     drop();  // the new-window option is on
     QCOMPARE(f.platform.processes.started.at(0), path);
     f.Action("mmNewWindow")->setChecked(false);
+    f.Type(1, 1, "typed");
     f.platform.prompter.Then(Answer::No);  // do not save the current data first
     f.platform.prompter.Then(Answer::No);  // the title question
     drop();
