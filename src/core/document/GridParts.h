@@ -42,6 +42,7 @@ struct RowSlot {
 struct GridColumn {
   TGPItem item;
   int width = kInitialColWidth;
+  friend bool operator==(const GridColumn&, const GridColumn&) = default;
 };
 
 }  // namespace tabulo

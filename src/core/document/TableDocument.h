@@ -192,6 +192,7 @@ class TableDocument {
   void SaveColumnState(int col);
   void SaveRowState(int row);
   void NoteColumnsChanged();
+  void DropUnchangedStates(std::vector<EditRecord>& records) const;
   void NoteRowsMoved();
   void AddRecord(EditRecord record);
   CursorState Cursor() const noexcept;

@@ -165,10 +165,61 @@ ChangeRecord TableDocument::CommitStep() {
     for (EditRecord& record : step.records) ReleaseRecord(record, m_memory);
     m_history.Clear(m_memory);
     m_history.MarkUnsaved();
-  } else if (!step.records.empty()) {
-    m_history.Push(std::move(step), m_memory);
+  } else {
+    DropUnchangedStates(step.records);
+    if (!step.records.empty()) m_history.Push(std::move(step), m_memory);
   }
   return changes;
+}
+
+void TableDocument::DropUnchangedStates(std::vector<EditRecord>& records) const {
+  // A column record handed out for changing (or a dialog left with Cancel)
+  // may end as it was: when the earliest kept state of a column or row equals
+  // its state now, all its kept states together change nothing. Only states
+  // after the last change of shape still name the column or row they were
+  // taken from, so only those are looked at.
+  std::size_t columnsFrom = 0;
+  std::size_t rowsFrom = 0;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const EditRecord& record = records[i];
+    if (std::holds_alternative<ColumnsRemoved>(record) || std::holds_alternative<ColumnsInserted>(record) ||
+        std::holds_alternative<ColumnMoved>(record) || std::holds_alternative<ColumnsReordered>(record)) {
+      columnsFrom = i + 1;
+    } else if (std::holds_alternative<RowsRemoved>(record) || std::holds_alternative<RowsInserted>(record) ||
+               std::holds_alternative<RowMoved>(record)) {
+      rowsFrom = i + 1;
+    }
+  }
+  // The first state of each column and row since then decides for all of them.
+  enum : std::uint8_t { kUnseen, kChanged, kUnchanged };
+  std::vector<std::uint8_t> columns(m_columns.size(), kUnseen);
+  std::vector<std::uint8_t> rows;
+  bool any = false;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (const auto* column = std::get_if<ColumnState>(&records[i]); column && i >= columnsFrom) {
+      auto& seen = columns[static_cast<std::size_t>(column->col)];
+      if (seen == kUnseen) seen = m_columns[static_cast<std::size_t>(column->col)] == column->column ? kUnchanged : kChanged;
+      any |= seen == kUnchanged;
+    } else if (const auto* row = std::get_if<RowState>(&records[i]); row && i >= rowsFrom) {
+      if (rows.empty()) rows.assign(m_rows.size(), kUnseen);
+      auto& seen = rows[static_cast<std::size_t>(row->row)];
+      const RowSlot& slot = m_rows[static_cast<std::size_t>(row->row)];
+      if (seen == kUnseen) seen = slot.height == row->height && slot.link == row->link ? kUnchanged : kChanged;
+      any |= seen == kUnchanged;
+    }
+  }
+  if (!any) return;
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const auto* column = std::get_if<ColumnState>(&records[i]);
+    const auto* row = std::get_if<RowState>(&records[i]);
+    const bool drop = (column && i >= columnsFrom && columns[static_cast<std::size_t>(column->col)] == kUnchanged) ||
+                      (row && i >= rowsFrom && rows[static_cast<std::size_t>(row->row)] == kUnchanged);
+    if (drop) continue;
+    if (out != i) records[out] = std::move(records[i]);
+    ++out;
+  }
+  records.erase(records.begin() + static_cast<std::ptrdiff_t>(out), records.end());
 }
 
 void TableDocument::RollbackStep() noexcept {
