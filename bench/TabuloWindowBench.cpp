@@ -94,6 +94,23 @@ int main(int argc, char** argv) {
   std::printf("select a whole column       %7.3f s\n", column);
   std::printf("resident memory with the file open: %.1f MB above the empty window\n", (opened - before) / 1024.0);
 
+  // Undo and redo of the last command, repaint included.
+  const auto undoRedo = [&window](const char* what) {
+    window.activateWindow();
+    window.View()->setFocus();  // not a text box, whose own undo would come first
+    const std::size_t steps = window.Grid().History().UndoCount();
+    const double undo = Seconds([&] {
+      window.mmUndoClick();
+      (void)window.grab();
+    });
+    if (window.Grid().History().UndoCount() + 1 != steps) std::printf("  (the undo did not reach the table)\n");
+    const double redo = Seconds([&] {
+      window.mmRedoClick();
+      (void)window.grab();
+    });
+    std::printf("  undo %-24s %7.3f s, redo %7.3f s\n", what, undo, redo);
+  };
+
   // Range operations on whole columns.
   tabulo::TableDocument& grid = window.Grid();
   const int lastRow = grid.RowCount() - 1;
@@ -118,6 +135,16 @@ int main(int argc, char** argv) {
               platform.clipboard.text ? platform.clipboard.text->size() : 0);
   std::printf("paste it into another column  %7.3f s\n", paste);
   std::printf("clear 10 columns x all rows   %7.3f s\n", clear);
+  undoRedo("of the clearing");
+  const double deleteRows = Seconds([&] {
+    grid.SetSelection({1, 1, 1, lastRow / 2});
+    window.SyncViewFromDocument();
+    platform.prompter.Then(tabulo::Answer::Yes);
+    window.btnRowDeleteClick();
+    (void)window.grab();
+  });
+  std::printf("delete half of the rows       %7.3f s\n", deleteRows);
+  undoRedo("of the deletion");
 
   // Reordering every column through the attribute dialog (reopened on a fresh copy of the file).
   platform.prompter.Then(tabulo::Answer::No);
@@ -151,6 +178,8 @@ int main(int argc, char** argv) {
     window.BtnDoCalcClick();
     (void)window.grab();
   });
+  std::printf("formula into a whole column   %7.3f s\n", bar);
+  undoRedo("of the formula");
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<tabulo::ui::TCalcForm*>(QApplication::activeModalWidget());
     dialog->SetPage(tabulo::ui::TCalcForm::PageDown);
@@ -165,8 +194,8 @@ int main(int argc, char** argv) {
     window.findChild<QAction*>("mmCalc")->trigger();
     (void)window.grab();
   });
-  std::printf("formula into a whole column   %7.3f s\n", bar);
   std::printf("totals rows of two columns    %7.3f s  (sum and mean)\n", totals);
+  undoRedo("of the totals rows");
   const tabulo::TableDocument& result = window.Grid();
   const int sumRow = result.RowCount() - 2;
   std::printf("  row 2 of the formula column: %s; totals: %s, %s\n", std::string(result.Cell(10, 2)).c_str(),

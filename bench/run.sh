@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a Release tree, makes the million-row corpus once, and measures the
 # core's reading and writing, the formula engine, and the batch tool's convert
-# end to end.
+# end to end, and undo and redo of commands over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rows=${ROWS:-1000000}
@@ -10,7 +10,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -20,6 +20,9 @@ fi
 
 echo "formula engine:"
 "$root/build/release/bench/tabulo-calc-bench" "$corpus"
+
+echo "undo and redo:"
+"$root/build/release/bench/tabulo-undo-bench" "$corpus"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=

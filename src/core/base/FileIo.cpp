@@ -107,8 +107,10 @@ AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : m_target(std:
   std::random_device random;
   const std::filesystem::path folder = m_target.has_parent_path() ? m_target.parent_path() : ".";
   for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-    m_temp = folder / ("." + m_target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                       std::to_string(random()) + ".tmp");
+    std::string name = ".";
+    name += m_target.filename().string();
+    name += "." + std::to_string(::getpid()) + "-" + std::to_string(random()) + ".tmp";
+    m_temp = folder / name;
     // 0666 lets the process's umask decide, as for any newly created file.
     m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (m_fd < 0 && errno != EEXIST) ThrowFileError(MessageId::FileCreateFailed, m_target, errno);

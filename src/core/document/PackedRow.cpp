@@ -66,4 +66,30 @@ std::uint32_t PackedRow::Pack(char* out, const FieldList& fields, std::size_t fi
   return static_cast<std::uint32_t>(count);
 }
 
+std::size_t PackedRow::BlockSizeWithCell(const PackedRow& row, std::uint32_t index, std::string_view text) {
+  const std::uint32_t begin = index == 0 ? 0 : row.EndAt(index - 1);
+  const std::uint32_t end = row.EndAt(index);
+  const std::size_t textBytes = std::size_t{row.EndAt(row.m_count - 1)} - (end - begin) + text.size();
+  return CheckedBlockSize(row.m_count, textBytes);
+}
+
+std::uint32_t PackedRow::PackWithCell(char* out, const PackedRow& row, std::uint32_t index, std::string_view text) {
+  const std::uint32_t count = row.m_count;
+  const std::uint32_t begin = index == 0 ? 0 : row.EndAt(index - 1);
+  const std::uint32_t end = row.EndAt(index);
+  const std::uint32_t total = row.EndAt(count - 1);
+  const auto delta = static_cast<std::uint32_t>(text.size()) - (end - begin);  // wraps when shorter, as intended
+  std::memcpy(out, row.m_data, kEndSize * index);
+  for (std::uint32_t k = index; k < count; ++k) {
+    const std::uint32_t moved = row.EndAt(k) + delta;
+    std::memcpy(out + kEndSize * k, &moved, kEndSize);
+  }
+  const char* oldText = row.m_data + kEndSize * count;
+  char* newText = out + kEndSize * count;
+  std::memcpy(newText, oldText, begin);
+  if (!text.empty()) std::memcpy(newText + begin, text.data(), text.size());
+  std::memcpy(newText + begin + text.size(), oldText + end, total - end);
+  return count;
+}
+
 }  // namespace tabulo

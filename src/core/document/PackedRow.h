@@ -40,6 +40,11 @@ class PackedRow {
   // Packs into `out`, which holds the size computed above; returns the count.
   static std::uint32_t Pack(char* out, std::span<const std::string_view> cells);
   static std::uint32_t Pack(char* out, const FieldList& fields, std::size_t first, std::size_t count);
+  // The same for `row` with cell `index` (below row.Count()) replaced by
+  // `text`: two copies instead of one per cell, for the many single-cell
+  // rewrites of a formula run and of its undo. The count stays.
+  static std::size_t BlockSizeWithCell(const PackedRow& row, std::uint32_t index, std::string_view text);
+  static std::uint32_t PackWithCell(char* out, const PackedRow& row, std::uint32_t index, std::string_view text);
 
  private:
   static constexpr std::size_t kEndSize = sizeof(std::uint32_t);

@@ -93,6 +93,17 @@ void TableDocument::StoreCells(RowSlot& slot, std::span<const std::string_view> 
   slot.chunk = block.chunk;
 }
 
+void TableDocument::StoreCell(RowSlot& slot, std::uint32_t index, std::string_view text) {
+  const PackedRow old = slot.Cells();
+  const RowMemory::Block block = m_memory.Allocate(PackedRow::BlockSizeWithCell(old, index, text), true);
+  PackedRow::PackWithCell(block.data, old, index, text);  // before the release: `text` may view the old block
+  const std::uint32_t count = slot.count;
+  ReleaseCells(slot);
+  slot.data = block.data;
+  slot.count = count;
+  slot.chunk = block.chunk;
+}
+
 RowSlot& TableDocument::Slot(int row) {
   RequireIndex(row >= 0 && row < RowCount(), "row index");
   return m_rows[static_cast<std::size_t>(row)];
@@ -221,6 +232,10 @@ void TableDocument::ReplaceRowCells(int row, int firstCol, std::span<const std::
   // few keeps just their texts.
   const bool wholeRow = firstCol == 1 && usable >= packed.Count();
   if (Journaling() && !(wholeRow && packed.Count() > 0 && KeepRowBlock(slot, row))) JournalRowCells(row, firstCol, usable);
+  if (usable == 1 && first < packed.Count() && slot.data == packed.Data()) {
+    StoreCell(slot, static_cast<std::uint32_t>(first), values[0]);
+    return;
+  }
   std::vector<std::string_view> cells(std::max<std::size_t>(packed.Count(), first + usable));
   for (std::uint32_t i = 0; i < packed.Count(); ++i) cells[i] = packed.Cell(i);
   for (std::size_t i = 0; i < usable; ++i) cells[first + i] = values[i];

@@ -212,6 +212,8 @@ class TableDocument {
   RowSlot& Slot(int row);
   // Packs `cells` into a new block for `slot`, giving back its old one.
   void StoreCells(RowSlot& slot, std::span<const std::string_view> cells, bool bulk);
+  // The same with one stored cell (index below the slot's count) replaced.
+  void StoreCell(RowSlot& slot, std::uint32_t index, std::string_view text);
   void ReleaseCells(RowSlot& slot) noexcept;
   void ReleaseAllRows() noexcept;
   void ClampCursor();

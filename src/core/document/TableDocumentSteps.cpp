@@ -372,6 +372,14 @@ void TableDocument::ApplyCellTexts(CellTexts& texts, ChangeRecord& changes) {
         title.assign(texts.Text(k - 1));
         changes.headersChanged = true;
       }
+    } else if (begin + 1 == i && texts[begin].col >= 1 &&
+               static_cast<std::uint32_t>(texts[begin].col - 1) < Slot(row).count) {
+      // One stored cell of the row, as a formula run leaves them.
+      RowSlot& slot = Slot(row);
+      const auto index = static_cast<std::uint32_t>(texts[begin].col - 1);
+      replaced.Add(row, texts[begin].col, slot.Cells().Cell(index));
+      StoreCell(slot, index, texts.Text(begin));
+      changes.AddCell(texts[begin].col, row);
     } else {
       RowSlot& slot = Slot(row);
       LoadCells(slot, cells);
