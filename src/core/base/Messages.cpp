@@ -106,6 +106,7 @@ Entry EntryOf(MessageId id) {
     case MessageId::DateNotValid: return {"{1} は正しい日付ではありません。"};
     case MessageId::DateHasNoEra: return {"{1} は和暦で表せない日付です。"};
     case MessageId::CalcFailed: return {"計算に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n", kWarning};
+    case MessageId::ConvertFailed: return {"変換に失敗したデータがあります。\n\n    エラーデータ数 ： {1}\n", kWarning};
     case MessageId::AggregateFailed: return {"集計に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n", kWarning};
     case MessageId::NoColumnsChosen: return {"集計する項目が指定されていません。", kWarning};
     case MessageId::CliBadRows: return {"行の範囲 {1} は使えません。all か 開始-終了 (例: 2-10) で指定して下さい。"};

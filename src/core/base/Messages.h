@@ -81,6 +81,7 @@ enum class MessageId {
   DateNotValid,
   DateHasNoEra,
   CalcFailed,
+  ConvertFailed,
   AggregateFailed,
   NoColumnsChosen,
   CliBadRows,
