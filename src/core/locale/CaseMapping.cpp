@@ -1,27 +1,21 @@
 #include "core/locale/CaseMapping.h"
 
-#include "core/locale/Cp932.h"
+#include "core/locale/CharClass.h"
 
 namespace tabulo {
 namespace {
 
-template <typename Map>
-std::string MapSingleByteLetters(std::string_view text, Map map) {
-  std::string out(text);
-  for (std::size_t pos = 0; pos < out.size(); pos += CharLength(out, pos)) {
-    if (CharLength(out, pos) == 1) out[pos] = map(out[pos]);
-  }
+std::string Mapped(std::string_view text, CharMapping mapping) {
+  std::string out;
+  out.reserve(text.size());
+  AppendMappedText(text, mapping, out);
   return out;
 }
 
 }  // namespace
 
-std::string UpperCase(std::string_view text) {
-  return MapSingleByteLetters(text, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-}
+std::string UpperCase(std::string_view text) { return Mapped(text, CharMapping::Upper); }
 
-std::string LowerCase(std::string_view text) {
-  return MapSingleByteLetters(text, [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-}
+std::string LowerCase(std::string_view text) { return Mapped(text, CharMapping::Lower); }
 
 }  // namespace tabulo

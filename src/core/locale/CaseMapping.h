@@ -5,9 +5,10 @@
 
 namespace tabulo {
 
-// Letter case of code page 932 text as a Japanese system maps it: only the
-// single-byte letters a..z and A..Z change; double-byte characters (full-width
-// letters included) and their trail bytes stay as they are.
+// Letter case of code page 932 text as a Japanese system maps it (the
+// Upper and Lower mappings of CharClass.h): the single-byte letters and the
+// full-width Latin, Greek and Cyrillic letters change, each keeping its
+// width, so the byte length never changes; every other byte stays.
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
 

@@ -57,6 +57,9 @@ TEST(FindInGrid, CaseRules) {
   const TableDocument kana = test::GridOf({{"start", test::Sjis("ヂ")}});
   EXPECT_EQ(FindInGrid(kana, test::Sjis("ヂ"), {1, 1}, {true, false}), (CellPos{2, 1}));
   EXPECT_EQ(FindInGrid(kana, "A", {1, 1}, {true, false}), std::nullopt);
+  // Full-width letters have case too, and keep their width.
+  const TableDocument wide = test::GridOf({{"start", "abc", test::Sjis("ＸａＢｃ")}});
+  EXPECT_EQ(FindInGrid(wide, test::Sjis("ＡＢＣ"), {1, 1}, {true, false}), (CellPos{3, 1}));
 }
 
 TEST(SelectionText, ShowsBothCorners) { EXPECT_EQ(SelectionText({1, 2, 3, 40}), "( 1,2)-( 3,40)"); }
