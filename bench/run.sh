@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds a Release tree, makes the million-row corpus once, and measures the
-# core's reading and writing, the formula engine, and the batch tool's convert
-# end to end, and undo and redo of commands over every row.
+# core's reading and writing, the formula engine, character conversion and
+# trimming over a column, the batch tool's convert end to end, and undo and
+# redo of commands over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rows=${ROWS:-1000000}
@@ -10,7 +11,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -23,6 +24,9 @@ echo "formula engine:"
 
 echo "undo and redo:"
 "$root/build/release/bench/tabulo-undo-bench" "$corpus"
+
+echo "character conversion and trimming, one whole column:"
+"$root/build/release/bench/tabulo-edit-bench" "$corpus"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=

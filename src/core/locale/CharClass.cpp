@@ -311,8 +311,12 @@ const MappingTables& Tables() {
 
 bool AppendMappedText(std::string_view text, CharMapping mapping, std::string& out) {
   const MappingTable& table = Tables()[static_cast<std::size_t>(mapping)];
+  // No character more than doubles its bytes (a single byte becomes at most
+  // a double-byte character), so the result is written into room made once.
+  const std::size_t start = out.size();
+  out.resize(start + 2 * text.size());
+  char* to = out.data() + start;
   bool changed = false;
-  std::size_t copied = 0;  // the bytes before this position are in `out`
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = CharLength(text, pos);
     const auto first = static_cast<unsigned char>(text[pos]);
@@ -321,26 +325,33 @@ bool AppendMappedText(std::string_view text, CharMapping mapping, std::string& o
     if (length == 2) {
       replacement = &table.pair[PairIndex(first, static_cast<unsigned char>(text[pos + 1]))];
     } else {
+      replacement = &table.single[first];
       if (first >= kHalfKanaFirst && first < kHalfKanaFirst + kHalfKanaSpan && pos + 1 < text.size()) {
         const auto next = static_cast<unsigned char>(text[pos + 1]);
-        for (std::size_t mark = 0; mark < kSoundMarks.size(); ++mark) {
-          if (next == kSoundMarks[mark] && table.voiced[first - kHalfKanaFirst][mark].length != 0) {
-            replacement = &table.voiced[first - kHalfKanaFirst][mark];
+        if (next == kSoundMarks[0] || next == kSoundMarks[1]) {
+          const Replacement& pair = table.voiced[first - kHalfKanaFirst][next - kSoundMarks[0]];
+          if (pair.length != 0) {
+            replacement = &pair;
             consumed = 2;
           }
         }
       }
-      if (replacement == nullptr) replacement = &table.single[first];
     }
+    // Two bytes are written either way (there is room for them); only the
+    // character's own count is kept.
     if (replacement->length != 0) {
-      out.append(text.substr(copied, pos - copied));
-      out.append(replacement->bytes.data(), replacement->length);
-      copied = pos + consumed;
+      to[0] = replacement->bytes[0];
+      to[1] = replacement->bytes[1];
+      to += replacement->length;
       changed = true;
+    } else {
+      to[0] = text[pos];
+      to[1] = length == 2 ? text[pos + 1] : '\0';
+      to += length;
     }
     pos += consumed;
   }
-  out.append(text.substr(copied));
+  out.resize(static_cast<std::size_t>(to - out.data()));
   return changed;
 }
 
