@@ -24,7 +24,7 @@ std::string_view RangeWalk::Cell(int col, int row) const noexcept {
       const std::uint32_t slot = column[static_cast<std::size_t>(row - m_range.Top)];
       if (slot != 0) {
         const Text& text = m_texts[slot - 1];
-        return std::string_view(m_bytes).substr(text.offset, text.length);
+        return std::string_view(m_chunks[text.chunk]).substr(text.offset, text.length);
       }
     }
   }
@@ -34,8 +34,16 @@ std::string_view RangeWalk::Cell(int col, int row) const noexcept {
 void RangeWalk::Set(int col, int row, std::string_view text) {
   if (!InRange(col, row)) return;
   std::uint32_t& slot = SlotOf(col, row);
-  m_texts.push_back({m_bytes.size(), static_cast<std::uint32_t>(text.size())});
-  m_bytes.append(text);
+  // Chunks of their own spare the copying a single growing buffer would do
+  // over a column of a million rows.
+  constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+  if (m_chunks.empty() || m_chunks.back().capacity() - m_chunks.back().size() < text.size()) {
+    m_chunks.emplace_back().reserve(std::max(kChunkBytes, text.size()));
+  }
+  std::string& chunk = m_chunks.back();
+  m_texts.push_back({static_cast<std::uint32_t>(m_chunks.size() - 1), static_cast<std::uint32_t>(chunk.size()),
+                     static_cast<std::uint32_t>(text.size())});
+  chunk.append(text);
   slot = static_cast<std::uint32_t>(m_texts.size());
 }
 
@@ -59,7 +67,7 @@ void RangeWalk::Finish() {
   }
   m_slots.clear();
   m_texts.clear();
-  m_bytes.clear();
+  m_chunks.clear();
 }
 
 }  // namespace tabulo

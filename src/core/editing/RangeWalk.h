@@ -39,8 +39,11 @@ class RangeWalk {
   void Finish();
 
  private:
+  // Where a new text lies: texts never straddle chunks, and a chunk never
+  // grows beyond the room it was made with, so no text is ever moved.
   struct Text {
-    std::size_t offset;
+    std::uint32_t chunk;
+    std::uint32_t offset;
     std::uint32_t length;
   };
   bool InRange(int col, int row) const noexcept {
@@ -52,7 +55,7 @@ class RangeWalk {
   TGridRect m_range;
   std::vector<std::vector<std::uint32_t>> m_slots;  // per column of the range, per row: 0 or text index + 1
   std::vector<Text> m_texts;
-  std::string m_bytes;
+  std::vector<std::string> m_chunks;
 };
 
 // What a per-cell conversion did.

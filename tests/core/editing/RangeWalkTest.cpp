@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,17 @@ TEST(RangeWalk, ReadsItsOwnNewTextsAndIsClampedToTheData) {
   walk.Finish();
   EXPECT_EQ(DataRows(grid), (std::vector<Cells>{{"", "2"}, {"3", "y"}}));
   EXPECT_TRUE(RangeWalk(grid, {2, 1, 1, 1}).Empty());
+}
+
+TEST(RangeWalk, KeepsEveryTextWhenTheyOutgrowOneBuffer) {
+  TableDocument grid = test::GridOf({{"a"}, {"b"}, {"c"}, {"d"}});
+  RangeWalk walk(grid, {1, 1, 1, 4});
+  const std::vector<std::string> texts = {std::string(600'000, 'x'), std::string(600'000, 'y'),
+                                          std::string(3'000'000, 'z'), "small"};
+  for (int row = 1; row <= 4; ++row) walk.Set(1, row, texts[static_cast<std::size_t>(row - 1)]);
+  for (int row = 1; row <= 4; ++row) EXPECT_EQ(walk.Cell(1, row), texts[static_cast<std::size_t>(row - 1)]);
+  walk.Finish();
+  for (int row = 1; row <= 4; ++row) EXPECT_EQ(grid.Cell(1, row), texts[static_cast<std::size_t>(row - 1)]);
 }
 
 }  // namespace
