@@ -10,7 +10,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-reformat-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -23,6 +23,9 @@ echo "formula engine:"
 
 echo "undo and redo:"
 "$root/build/release/bench/tabulo-undo-bench" "$corpus"
+
+echo "number and date commands over one column:"
+"$root/build/release/bench/tabulo-reformat-bench" "$corpus"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=

@@ -52,6 +52,10 @@ TEST(ReformatNumberText, OneLinePerCase) {
       {Round, "-2.4", "-2"},
       {Round, "-0.6", "-1"},
       {Round, "2.4", "2"},
+      {Round, "1.5", "2"},
+      {Round, "0.5", "1"},
+      {Round, "-0.5", "0"},
+      {Round, "-1.5", "-1"},
       {Round, "0.49999999999999999", "0"},
       // Separators and the currency string of the text decide the form.
       {Round, "1,234.5", "1,235"},
@@ -82,6 +86,17 @@ TEST(ReformatNumberText, OneLinePerCase) {
       {Truncate, "2.9", "2"},
       {Truncate, "-2.9", "-2"},
       {Truncate, "1,999.99", "1,999"},
+      {Truncate, "-0.5", "0"},
+      {Ceil, "-0.5", "0"},
+      {Floor, "0.5", "0"},
+      {Floor, "-0.5", "-1"},
+      {Ceil, "0.5", "1"},
+      // A tiny negative value lies just below zero.
+      {Round, "-1e-30", "0"},
+      {Ceil, "-1e-30", "0"},
+      {Floor, "-1e-30", "-1"},
+      {Truncate, "-1e-30", "0"},
+      {Round, "-0", "0"},
       // Grouping and currency keep the text's decimals.
       {Group, "1234567", "1,234,567"},
       {Group, "1234.50", "1,234.50"},
