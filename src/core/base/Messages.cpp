@@ -107,6 +107,10 @@ Entry EntryOf(MessageId id) {
     case MessageId::DateHasNoEra: return {"{1} は和暦で表せない日付です。"};
     case MessageId::CalcFailed: return {"計算に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n", kWarning};
     case MessageId::ConvertFailed: return {"変換に失敗したデータがあります。\n\n    エラーデータ数 ： {1}\n", kWarning};
+    case MessageId::DecimalsTitle: return {"少数桁の設定"};
+    case MessageId::DecimalsPrompt: return {"新しい小数部の桁数を入力して下さい。"};
+    case MessageId::DecimalsNotValid:
+      return {"{1} は有効な整数ではありません。\n 0～18 の範囲で指定して下さい。", kErrorNote};
     case MessageId::AggregateFailed: return {"集計に失敗したデータがあります。\n\n　　エラーデータ数： {1}\n", kWarning};
     case MessageId::NoColumnsChosen: return {"集計する項目が指定されていません。", kWarning};
     case MessageId::CliBadRows: return {"行の範囲 {1} は使えません。all か 開始-終了 (例: 2-10) で指定して下さい。"};

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/base/LargeAllocator.h"
 #include "core/document/GridParts.h"
 
 namespace tabulo {
@@ -49,8 +50,10 @@ class CellTexts {
   bool Full() const noexcept { return m_bytes.size() > 0xF0000000u; }
 
  private:
-  std::vector<Entry> m_entries;
-  std::string m_bytes;
+  // A step over a whole column of a big table keeps millions of texts: huge
+  // pages spare the faults of so much fresh memory.
+  std::vector<Entry, LargeAllocator<Entry>> m_entries;
+  std::basic_string<char, std::char_traits<char>, LargeAllocator<char>> m_bytes;
 };
 
 // Whole rows of cells as they were: the rows' old blocks, kept as they are

@@ -202,15 +202,23 @@ std::string FormatLongTime(const TimeOfDay& time) {
   return out;
 }
 
-Date Today() {
-  const std::tm local = LocalNow();
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+std::string FormatShortTime(const TimeOfDay& time) {
+  std::string out;
+  PutNumber(out, time.hour, 1);
+  out += ':';
+  PutNumber(out, time.minute, 2);
+  return out;
 }
 
-TimeOfDay Now() {
+Date Today() { return CurrentDateAndTime().date; }
+
+TimeOfDay Now() { return CurrentDateAndTime().time; }
+
+DateAndTime CurrentDateAndTime() {
   const std::tm local = LocalNow();
   // A leap second shows as the last second of its minute.
-  return {local.tm_hour, local.tm_min, std::min(local.tm_sec, 59)};
+  return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
+          {local.tm_hour, local.tm_min, std::min(local.tm_sec, 59)}};
 }
 
 }  // namespace tabulo

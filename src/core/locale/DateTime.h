@@ -67,9 +67,20 @@ std::string FormatDate(const Date& date, std::string_view picture);
 
 // "H:mm:ss".
 std::string FormatLongTime(const TimeOfDay& time);
+// "H:mm".
+std::string FormatShortTime(const TimeOfDay& time);
+
+// A moment of the local clock: its date and its time of day.
+struct DateAndTime {
+  Date date;
+  TimeOfDay time;
+  friend bool operator==(const DateAndTime&, const DateAndTime&) = default;
+};
 
 // The system clock's local date and time.
 Date Today();
 TimeOfDay Now();
+// Both read from one look at the clock, so that they agree around midnight.
+DateAndTime CurrentDateAndTime();
 
 }  // namespace tabulo

@@ -12,5 +12,6 @@ inline constexpr std::string_view kDecimalSeparator = ".";
 inline constexpr char kDateSeparator = '/';
 inline constexpr std::string_view kShortDateFormat = "yyyy/MM/dd";
 inline constexpr std::string_view kLongTimeFormat = "H:mm:ss";
+inline constexpr std::string_view kShortTimeFormat = "H:mm";
 
 }  // namespace tabulo::locale
