@@ -66,8 +66,9 @@ void ReplaceRange(TableDocument& grid, const TGridRect& range, const ReplaceRequ
 // Puts `replacement` in place of every occurrence of `search` in `text`, found
 // from the left without overlap; inserted text is not searched again. Only
 // whole characters match: an occurrence starts and ends on a character
-// boundary, and case counts. Writes the result to `out` and returns true when
-// something was replaced; an empty `search` replaces nothing.
+// boundary, and case counts. When something was replaced, puts the result in
+// `out` and returns true; otherwise leaves `out` alone and returns false. An
+// empty `search` replaces nothing.
 bool ReplaceOccurrences(std::string_view text, std::string_view search, std::string_view replacement,
                         std::string& out);
 
