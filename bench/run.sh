@@ -11,7 +11,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -30,6 +30,9 @@ echo "character conversion and trimming, one whole column:"
 
 echo "number and date commands over one column:"
 "$root/build/release/bench/tabulo-reformat-bench" "$corpus"
+
+echo "replace over whole columns:"
+"$root/build/release/bench/tabulo-replace-bench" "$corpus"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=
