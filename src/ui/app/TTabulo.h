@@ -123,6 +123,14 @@ class TTabulo final : public QMainWindow {
   void mmClearClick();
   void mmPasteClick(int tag);
   void btnGPIClick();
+  // The range commands that rewrite the selection's texts, by their tags.
+  void mmUpperClick(int tag);
+  void mmTrimClick(int tag);
+  void mmRoundClick(int tag);
+  void mmDecimalClick();
+  void mmYSJ1Click(int tag);
+  void mmReplaceClick();
+  void mmDatePasteClick(int tag);
   void pmDelCalcRowClick();
   void mmCalcClick();
   void BtnDoCalcClick();
@@ -195,6 +203,15 @@ class TTabulo final : public QMainWindow {
   void ShowGridMenu(const QPoint& at);
   void CreateGridMenu();
   void UpdateGridMenu();
+
+  // Rewriting the selection's texts (TTabuloConvert.cpp).
+  void AddDateInsertItems(QMenu* mmEdit);
+  void AddRangeSubmenus();
+  // The number of decimals for "少数桁揃え", asked until the answer is one;
+  // nullopt when the user cancels.
+  std::optional<int> AskDecimals();
+  // The information sound when nothing failed, else the failure report.
+  void ReportConvertFailures(int failures);
 
   // The calculation bar (TTabuloCalc.cpp).
   void CBCalcLineChange();
@@ -282,6 +299,7 @@ class TTabulo final : public QMainWindow {
   QToolButton* BtnPaste = nullptr;
   QToolButton* BtnUndo = nullptr;
   QToolButton* BtnRedo = nullptr;
+  QToolButton* BtnReplace = nullptr;
   QToolButton* btnGPI = nullptr;
   QToolButton* BtnEditOff = nullptr;
   QToolButton* BtnEditOn = nullptr;
@@ -311,6 +329,10 @@ class TTabulo final : public QMainWindow {
   QAction* mmPasteAdd = nullptr;
   QAction* mmPastePre = nullptr;
   QAction* mmZokusei = nullptr;
+  QMenu* mmData = nullptr;
+  QAction* mmReplace = nullptr;
+  QAction* mmDateItems[3] = {};  // mmDatePaste, mmTimePaste, mmDateTimePaste
+  QAction* pmReplace = nullptr;
   QAction* mmDelCalcRow = nullptr;
   QAction* pmDelCalcRow = nullptr;
   QMenu* GridMenu = nullptr;

@@ -87,6 +87,7 @@ void TTabulo::CreateToolBar() {
   BtnPaste = AddToolButton("BtnPaste", "貼付", "クリップボードにあるデータを選択された場所にコピーします。");
   BtnUndo = AddToolButton("BtnUndo", "元に戻す", "直前の操作を取り消します。");
   BtnRedo = AddToolButton("BtnRedo", "やり直し", "取り消した操作をやり直します。");
+  BtnReplace = AddToolButton("BtnReplace", "置換", "選択された範囲の値を置換します。");
   btnGPI = AddToolButton("btnGPI", "列属性", "列ごとの属性を指定します。");
   btnRowAdd = AddToolButton("btnRowAdd", "行挿入", "行を挿入します。");
   btnColAdd = AddToolButton("btnColAdd", "列挿入", "列を挿入します。");
@@ -201,6 +202,7 @@ void TTabulo::CreateLayout() {
   CreateStatusBar();
   CreateMenus();
   CreateGridMenu();
+  AddRangeSubmenus();
   CreateColumnPopup();
   setMinimumSize(620, 440);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -218,6 +220,7 @@ void TTabulo::ConnectEvents() {
   connect(BtnCut, &QToolButton::clicked, this, &TTabulo::mmCutClick);
   connect(BtnPaste, &QToolButton::clicked, this, [this] { mmPasteClick(0); });
   connect(BtnUndo, &QToolButton::clicked, this, &TTabulo::mmUndoClick);
+  connect(BtnReplace, &QToolButton::clicked, this, &TTabulo::mmReplaceClick);
   connect(BtnRedo, &QToolButton::clicked, this, &TTabulo::mmRedoClick);
   connect(btnGPI, &QToolButton::clicked, this, &TTabulo::btnGPIClick);
   connect(btnRowAdd, &QToolButton::clicked, this, [this] { btnRowAddClick(0); });

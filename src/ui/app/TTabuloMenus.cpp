@@ -58,6 +58,8 @@ void TTabulo::CreateMenus() {
   mmPasteAdd = AddAction(mmEdit, "mmPasteAdd", "後ろに貼り付け(&A)", QKeySequence("Ctrl+A"));
   mmPastePre = AddAction(mmEdit, "mmPastePre", "前に貼り付け(&I)", QKeySequence("Ctrl+P"));
   mmEdit->addSeparator();
+  AddDateInsertItems(mmEdit);
+  mmEdit->addSeparator();
   mmRowSelect = AddAction(mmEdit, "mmRowSelect", "行選択(&G)", QKeySequence("Shift+Space"));
   mmColSelect = AddAction(mmEdit, "mmColSelect", "列選択(&R)", QKeySequence("Ctrl+Space"));
   mmSelectAll = AddAction(mmEdit, "mmSelectAll", "全選択(&S)", QKeySequence("Ctrl+Shift+Space"));
@@ -66,9 +68,10 @@ void TTabulo::CreateMenus() {
   mmJumpRow = AddAction(mmEdit, "mmJumpRow", "行指定ジャンプ(&J)", QKeySequence("Ctrl+J"));
   mmJumpLastRow = AddAction(mmEdit, "mmJumpLastRow", "最終行ジャンプ(&L)", QKeySequence("Ctrl+L"));
 
-  QMenu* mmData = bar->addMenu("データ操作(&D)");
+  mmData = bar->addMenu("データ操作(&D)");
   mmData->setObjectName("mmData");
   mmFind = AddAction(mmData, "mmFind", "検索", QKeySequence("F3"));
+  mmReplace = AddAction(mmData, "mmReplace", "置換(&R)...", QKeySequence("F4"));
   mmData->addSeparator();
   QAction* mmCalc = AddAction(mmData, "mmCalc", "集計・計算(&H)...", QKeySequence("F5"));
   mmDelCalcRow = AddAction(mmData, "mmDelCalcRow", "集計行削除(&E)", QKeySequence("Shift+F5"));
@@ -179,6 +182,7 @@ void TTabulo::CreateMenus() {
   connect(mmJumpRow, &QAction::triggered, this, &TTabulo::mmJumpRowClick);
   connect(mmJumpLastRow, &QAction::triggered, this, &TTabulo::mmJumpLastRowClick);
   connect(mmFind, &QAction::triggered, this, &TTabulo::mmFindClick);
+  connect(mmReplace, &QAction::triggered, this, &TTabulo::mmReplaceClick);
   connect(mmRowAdd, &QAction::triggered, this, [this] { btnRowAddClick(1); });
   connect(mmRowIn, &QAction::triggered, this, [this] { btnRowAddClick(0); });
   connect(mmRowDel, &QAction::triggered, this, &TTabulo::btnRowDeleteClick);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
 
 namespace tabulo::ui {
@@ -34,18 +35,6 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, c
   auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name);
   if (*hint != '\0') button->setToolTip(QString::fromUtf8(hint));
   return button;
-}
-
-// A chosen item or a checked box shows its caption in blue; any other control
-// takes the window-text colour of its parent. Only the active and inactive
-// colours change, so a disabled box still looks disabled.
-void PaintCaption(QWidget& control, bool chosen) {
-  QPalette palette;  // no role set: every colour comes from the parent
-  if (chosen) {
-    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::blue);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::blue);
-  }
-  control.setPalette(palette);
 }
 
 // Centres the dialog over its owner, but keeps it on the owner's screen so
