@@ -16,6 +16,8 @@ const std::vector<Verb>& AllVerbs() {
       {"calc", MessageId::CliCalcHelp, CalcOptions, RunCalc},
       {"aggregate", MessageId::CliAggregateHelp, AggregateOptions, RunAggregate},
       {"eval", MessageId::CliEvalHelp, EvalOptions, RunEval},
+      {"transform", MessageId::CliTransformHelp, TransformOptions, RunTransform},
+      {"replace", MessageId::CliReplaceHelp, ReplaceOptions, RunReplace},
   };
   return verbs;
 }

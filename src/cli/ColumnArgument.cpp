@@ -62,4 +62,21 @@ std::vector<int> ResolveColumns(const TableDocument& grid, const std::string& na
   return columns;
 }
 
+std::vector<CliOption> SelectionOptions() { return {{"--columns", "", {}, ""}, {"--rows", "", {}, "all"}}; }
+
+std::vector<TGridRect> ResolveSelection(const TableDocument& grid, const ParsedArgs& args) {
+  std::vector<int> columns;
+  if (args.Value("--columns").empty()) {
+    for (int col = 1; col < grid.ColCount(); ++col) columns.push_back(col);
+  } else {
+    columns = ResolveColumns(grid, args.Value("--columns"));
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+  }
+  const RowSpan rows = ResolveRows(grid, args.Value("--rows"));
+  std::vector<TGridRect> ranges;
+  for (const int col : columns) ranges.push_back({col, rows.first, col, rows.last});
+  return ranges;
+}
+
 }  // namespace tabulo::cli

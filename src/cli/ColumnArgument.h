@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ArgParser.h"
 #include "core/document/TableDocument.h"
 
 namespace tabulo::cli {
@@ -24,6 +25,15 @@ RowSpan ResolveRows(const TableDocument& grid, const std::string& text);
 
 // Comma-separated columns.
 std::vector<int> ResolveColumns(const TableDocument& grid, const std::string& names);
+
+// The options that choose a range command's selection: --columns (default:
+// every data column) and --rows (default: all).
+std::vector<CliOption> SelectionOptions();
+
+// The selection those options give: the listed columns over the rows, as one
+// one-column range per column from left to right, as the window walks a
+// selection; a column listed twice is walked once. Throws UsageError.
+std::vector<TGridRect> ResolveSelection(const TableDocument& grid, const ParsedArgs& args);
 
 // Splits a comma-separated list.
 std::vector<std::string> SplitList(const std::string& text);

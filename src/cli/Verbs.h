@@ -30,7 +30,14 @@ int RunCalc(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 std::vector<CliOption> AggregateOptions();
 int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 std::vector<CliOption> EvalOptions();
 int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
+std::vector<CliOption> TransformOptions();
+int RunTransform(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
+std::vector<CliOption> ReplaceOptions();
+int RunReplace(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulo::cli

@@ -80,6 +80,8 @@ Entry EntryOf(MessageId id) {
               "  calc IN -o OUT      各行について式を計算して保存します。\n"
               "  aggregate IN -o OUT 列を横または縦に集計して保存します。\n"
               "  eval FORMULA [IN]   計算式を計算して結果を表示します。\n"
+              "  transform IN -o OUT 列の文字・数値・日付を整形して保存します。\n"
+              "  replace IN -o OUT   列の値を置換して保存します。\n"
               "各 VERB の詳細は tabulo-cli VERB --help で表示します。"};
     case MessageId::CliUnknownVerb: return {"不明なコマンドです： {1}"};
     case MessageId::CliUnknownOption: return {"不明なオプションです： {1}"};
@@ -158,6 +160,38 @@ Entry EntryOf(MessageId id) {
     case MessageId::CommandFailed: return {"{1}"};
     case MessageId::OutOfMemory: return {"メモリが不足しています。"};
     case MessageId::CalcTestFailed: return {"計算エラー"};
+    case MessageId::CliTransformHelp:
+      return {"使い方: tabulo-cli transform IN -o OUT --op 操作 [--columns 列,列,...] [--rows all|開始-終了]\n"
+              "選択した列のセルを、字種変換・文字整形・数値整形・日付整形のメニューと同じように書き換えて保存します。\n"
+              "  字種変換: upper, lower, katakana, hiragana, fullwidth, halfwidth\n"
+              "  文字整形: trim, trim-left, trim-right, plain-number\n"
+              "  数値整形: round, ceil, floor, truncate, group, ungroup, currency, uncurrency,\n"
+              "            decimals:N (少数桁揃え、N は 0～18)\n"
+              "  日付整形: wareki, wareki-era, meiji, taisho, showa, heisei, year2, year4-1900, year4-2000,\n"
+              "            weekday, weekday-long\n"
+              "列は列名か 1 から始まる列番号 (既定: 全ての列)、行は 1 から始まる行番号 (既定: all) です。\n"
+              "列は左から順に、各列を上から下へ処理します。\n"
+              "変換に失敗したデータの数は標準エラーに書きます。保存のオプションは convert と同じです。"};
+    case MessageId::CliReplaceHelp:
+      return {"使い方: tabulo-cli replace IN -o OUT --method fixed|search|concat|number|row|rank\n"
+              "         [--upper 文字列 | --upper-column 列] [--lower 文字列 | --lower-column 列]\n"
+              "         [--columns 列,列,...] [--rows all|開始-終了]\n"
+              "選択した列のセルを、置換の画面と同じように書き換えて保存します。\n"
+              "  fixed   置換: セルを --lower の値にします。\n"
+              "  search  検索置換: セルの中の --upper の値 (必須) を全て --lower の値に置き換えます。\n"
+              "  concat  データ連結: --upper の値・セル・--lower の値をつなげます (どちらかが必須)。\n"
+              "  number  連番(1～): 1, 2, 3 … と書きます。--upper-column の列の値が変わると 1 に戻ります。\n"
+              "  row     行番号: 行番号を書きます。\n"
+              "  rank    順位: --lower-column (必須) の列の値による順位を書きます。\n"
+              "          --upper-column の列の値が変わると 1 に戻ります。\n"
+              "--upper / --lower は入力した文字列、--upper-column / --lower-column は画面の一覧から選んだ列で、\n"
+              "各行のその列の値を表します (同じ側の二つは同時に指定できません)。列 0 (行番号の列) も選べます。\n"
+              "連番と順位では列 0 でグループ分け・比較をし、それ以外では列 0 のタイトルの文字列になります。\n"
+              "列は列名か 1 から始まる列番号 (既定: 全ての列)、行は 1 から始まる行番号 (既定: all) です。\n"
+              "列は左から順に、各列を上から下へ処理し、連番と順位は列ごとに 1 から数えます。\n"
+              "保存のオプションは convert と同じです。"};
+    case MessageId::CliConflictingOptions: return {"オプション {1} と {2} は同時に指定できません。"};
+    case MessageId::CliReplaceNeeds: return {"置換方法 {1} には {2} を指定して下さい。"};
   }
   return {};
 }

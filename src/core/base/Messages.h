@@ -104,6 +104,10 @@ enum class MessageId {
   CommandFailed,
   OutOfMemory,
   CalcTestFailed,
+  CliTransformHelp,
+  CliReplaceHelp,
+  CliConflictingOptions,
+  CliReplaceNeeds,
 };
 
 std::string_view MessageText(MessageId id);
