@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 
@@ -200,6 +201,22 @@ int main(int argc, char** argv) {
   const int sumRow = result.RowCount() - 2;
   std::printf("  row 2 of the formula column: %s; totals: %s, %s\n", std::string(result.Cell(10, 2)).c_str(),
               std::string(result.Cell(7, sumRow)).c_str(), std::string(result.Cell(8, sumRow)).c_str());
+  // Rewriting whole columns from the menus: the kana names to half width and
+  // the prices rounded, each with its repaint.
+  platform.prompter.Then(tabulo::Answer::No);
+  window.OpenCsvFile(corpus);
+  const auto rewrite = [&](const char* what, int col, const std::function<void()>& command) {
+    window.Grid().SetSelection({col, 1, col, window.Grid().RowCount() - 1});
+    window.SyncViewFromDocument();
+    const double seconds = Seconds([&] {
+      command();
+      (void)window.grab();
+    });
+    std::printf("%-29s %7.3f s\n", what, seconds);
+    undoRedo(what);
+  };
+  rewrite("full to half width (kana)", 3, [&] { window.mmUpperClick(5); });
+  rewrite("round the prices", 6, [&] { window.mmRoundClick(0); });
   std::filesystem::remove_all(config);
   return 0;
 }

@@ -7,7 +7,6 @@
 #include "cli/ColumnArgument.h"
 #include "cli/Verbs.h"
 #include "core/base/Errors.h"
-#include "core/document/EditTransaction.h"
 #include "core/editing/Replace.h"
 #include "core/locale/Encoding.h"
 
@@ -85,9 +84,9 @@ int RunReplace(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   }
   const std::vector<TGridRect> selection = ResolveSelection(grid, args);
 
-  EditTransaction edit(grid, "置換");
+  // No history: the batch tool has nothing to undo, and a history of a
+  // whole column would only cost memory.
   for (const TGridRect& range : selection) ReplaceRange(grid, range, request, nullptr);
-  edit.Commit();
   SaveOutput(document, args, out);
   return 0;
 }

@@ -7,7 +7,6 @@
 #include "cli/BatchSave.h"
 #include "cli/ColumnArgument.h"
 #include "cli/Verbs.h"
-#include "core/document/EditTransaction.h"
 #include "core/editing/CharClassCommands.h"
 #include "core/editing/DateReformat.h"
 #include "core/editing/NumberReformat.h"
@@ -24,41 +23,40 @@ struct Operation {
   std::string_view name;
   Family family;
   int tag;
-  const char* caption;  // the step's name in the history
 };
 
 constexpr std::string_view kDecimalsPrefix = "decimals:";
 
 constexpr Operation kOperations[] = {
-    {"upper", Family::CharClass, 0, "字種変換"},
-    {"lower", Family::CharClass, 1, "字種変換"},
-    {"katakana", Family::CharClass, 2, "字種変換"},
-    {"hiragana", Family::CharClass, 3, "字種変換"},
-    {"fullwidth", Family::CharClass, 4, "字種変換"},
-    {"halfwidth", Family::CharClass, 5, "字種変換"},
-    {"trim", Family::Trim, 0, "文字整形"},
-    {"trim-left", Family::Trim, 1, "文字整形"},
-    {"trim-right", Family::Trim, 2, "文字整形"},
-    {"plain-number", Family::Trim, 3, "文字整形"},
-    {"round", Family::Number, 0, "数値整形"},
-    {"ceil", Family::Number, 1, "数値整形"},
-    {"floor", Family::Number, 2, "数値整形"},
-    {"truncate", Family::Number, 3, "数値整形"},
-    {"group", Family::Number, 4, "数値整形"},
-    {"ungroup", Family::Number, 5, "数値整形"},
-    {"currency", Family::Number, 6, "数値整形"},
-    {"uncurrency", Family::Number, 7, "数値整形"},
-    {"wareki", Family::Date, 0, "日付整形"},
-    {"wareki-era", Family::Date, 1, "日付整形"},
-    {"meiji", Family::Date, 2, "日付整形"},
-    {"taisho", Family::Date, 3, "日付整形"},
-    {"showa", Family::Date, 4, "日付整形"},
-    {"heisei", Family::Date, 5, "日付整形"},
-    {"year2", Family::Date, 6, "日付整形"},
-    {"year4-1900", Family::Date, 7, "日付整形"},
-    {"year4-2000", Family::Date, 8, "日付整形"},
-    {"weekday", Family::Date, 9, "日付整形"},
-    {"weekday-long", Family::Date, 10, "日付整形"},
+    {"upper", Family::CharClass, 0},
+    {"lower", Family::CharClass, 1},
+    {"katakana", Family::CharClass, 2},
+    {"hiragana", Family::CharClass, 3},
+    {"fullwidth", Family::CharClass, 4},
+    {"halfwidth", Family::CharClass, 5},
+    {"trim", Family::Trim, 0},
+    {"trim-left", Family::Trim, 1},
+    {"trim-right", Family::Trim, 2},
+    {"plain-number", Family::Trim, 3},
+    {"round", Family::Number, 0},
+    {"ceil", Family::Number, 1},
+    {"floor", Family::Number, 2},
+    {"truncate", Family::Number, 3},
+    {"group", Family::Number, 4},
+    {"ungroup", Family::Number, 5},
+    {"currency", Family::Number, 6},
+    {"uncurrency", Family::Number, 7},
+    {"wareki", Family::Date, 0},
+    {"wareki-era", Family::Date, 1},
+    {"meiji", Family::Date, 2},
+    {"taisho", Family::Date, 3},
+    {"showa", Family::Date, 4},
+    {"heisei", Family::Date, 5},
+    {"year2", Family::Date, 6},
+    {"year4-1900", Family::Date, 7},
+    {"year4-2000", Family::Date, 8},
+    {"weekday", Family::Date, 9},
+    {"weekday-long", Family::Date, 10},
 };
 
 std::string OperationNames() {
@@ -75,7 +73,7 @@ Operation OperationNamed(const std::string& name) {
     const std::string answer = name.substr(kDecimalsPrefix.size());
     const std::optional<int> decimals = ParseDecimalsAnswer(answer);
     if (!decimals) throw UsageError(FormatMessage(MessageId::DecimalsNotValid, {answer}));
-    return {name, Family::Decimals, *decimals, "少数桁揃え"};
+    return {name, Family::Decimals, *decimals};
   }
   for (const Operation& op : kOperations) {
     if (op.name == name) return op;
@@ -117,9 +115,9 @@ int RunTransform(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   const std::vector<TGridRect> selection = ResolveSelection(grid, args);
 
   int failures = 0;
-  EditTransaction edit(grid, op.caption);
+  // No history: the batch tool has nothing to undo, and a history of a
+  // whole column would only cost memory.
   for (const TGridRect& range : selection) failures += Apply(grid, range, op);
-  edit.Commit();
   SaveOutput(document, args, out);
   if (failures > 0) err << FormatMessage(MessageId::ConvertFailed, {std::to_string(failures)});
   return 0;
