@@ -81,19 +81,21 @@ void WriteToFile(const std::filesystem::path& path, const TableDocument& grid, S
   file.Commit();
 }
 
-}  // namespace
-
-void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers,
-                        ByteSink& sink, ProgressSink* progress) {
+// The body of both entry points: the title row when `withTitle`, then the
+// data rows `dataRow(0)` .. `dataRow(count - 1)`.
+template <typename DataRow>
+void WriteRows(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers, ByteSink& sink,
+               ProgressSink* progress, std::size_t count, DataRow dataRow) {
   ProgressScope scope(progress);
   const RowFormatter formatter(grid, format);
   const char separator = formatter.Separator();
-  const int firstRow = withTitle ? 0 : 1;
   const int firstCol = withRowNumbers ? 0 : 1;
   const int lastCol = grid.ColCount() - 1;
-  const auto rowsToWrite = static_cast<std::uint64_t>(grid.RowCount() - firstRow);
+  const std::size_t first = withTitle ? 0 : 1;
+  const auto rowsToWrite = static_cast<std::uint64_t>(count + 1 - first);
   std::string out;  // grows to about kFlushSize and is reused from then on
-  for (int row = firstRow; row < grid.RowCount(); ++row) {
+  for (std::size_t k = first; k <= count; ++k) {
+    const int row = k == 0 ? 0 : dataRow(k - 1);
     const PackedRow cells = grid.RowCells(row);
     const auto cell = [&](int col) {
       return row == 0 || col == 0 ? grid.Cell(col, row) : cells.Cell(static_cast<std::uint32_t>(col - 1));
@@ -111,9 +113,24 @@ void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withT
       sink.Write(out);
       out.clear();
     }
-    scope.Update(static_cast<std::uint64_t>(row - firstRow), rowsToWrite);
+    scope.Update(static_cast<std::uint64_t>(k - first), rowsToWrite);
   }
   sink.Write(out);
+}
+
+}  // namespace
+
+void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers,
+                        ByteSink& sink, ProgressSink* progress) {
+  const auto dataRows = static_cast<std::size_t>(grid.RowCount() - 1);
+  WriteRows(grid, format, withTitle, withRowNumbers, sink, progress, dataRows,
+            [](std::size_t k) { return static_cast<int>(k) + 1; });
+}
+
+void WriteDelimitedRows(const TableDocument& grid, std::span<const int> rows, SaveFormat format, bool withTitle,
+                        bool withRowNumbers, ByteSink& sink, ProgressSink* progress) {
+  WriteRows(grid, format, withTitle, withRowNumbers, sink, progress, rows.size(),
+            [rows](std::size_t k) { return rows[k]; });
 }
 
 void WriteCommaText(const std::filesystem::path& path, const TableDocument& grid, bool withTitle,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 
 #include "core/document/SaveOptions.h"
 #include "core/document/TableDocument.h"
@@ -26,6 +27,11 @@ class ProgressSink;
 // what the sink throws.
 void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers,
                         ByteSink& sink, ProgressSink* progress);
+// The same for the title row (when `withTitle`) and then the data rows
+// listed in `rows`, in the list's order: a part of the table written without
+// copying it. A listed row outside the grid is written as empty fields.
+void WriteDelimitedRows(const TableDocument& grid, std::span<const int> rows, SaveFormat format, bool withTitle,
+                        bool withRowNumbers, ByteSink& sink, ProgressSink* progress);
 
 // The five writers, each creating or replacing `path` safely (see
 // AtomicFileWriter); they throw FileError when the file cannot be written.

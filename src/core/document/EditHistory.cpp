@@ -24,8 +24,10 @@ std::size_t RecordMemoryBytes(const EditRecord& record) noexcept {
           bytes += r.entries.capacity() * sizeof(RowBlocks::Entry);
           for (const RowBlocks::Entry& entry : r.entries) bytes += PackedRow(entry.data, entry.count).BlockSize();
         } else if constexpr (std::is_same_v<T, RowsRemoved>) {
-          bytes += r.rows.capacity() * sizeof(RowSlot);
+          bytes += r.rows.capacity() * sizeof(RowSlot) + r.positions.capacity() * sizeof(int);
           for (const RowSlot& slot : r.rows) bytes += slot.Cells().BlockSize();
+        } else if constexpr (std::is_same_v<T, RowsInserted>) {
+          bytes += r.positions.capacity() * sizeof(int);
         } else if constexpr (std::is_same_v<T, ColumnsRemoved>) {
           bytes += r.cells.MemoryBytes();
           for (const GridColumn& column : r.columns) bytes += sizeof(GridColumn) + column.item.Title.capacity();

@@ -69,16 +69,22 @@ struct RowBlocks {
   std::vector<Entry> entries;
 };
 
-// Rows taken out at `first` (their blocks now belong to the record).
+// Rows taken out at `first` (their blocks now belong to the record). Rows
+// taken out of many places in one pass list those places instead: rows[i]
+// stood at positions[i] (ascending, counted before the removal).
 struct RowsRemoved {
   int first = 0;
   std::vector<RowSlot> rows;
+  std::vector<int> positions;
 };
 
-// Rows put in at `first` (empty, or given back by a RowsRemoved).
+// Rows put in at `first` (empty, or given back by a RowsRemoved); or, when
+// `positions` is not empty, one row at each of those places (ascending,
+// counted after the insertion).
 struct RowsInserted {
   int first = 0;
   int count = 0;
+  std::vector<int> positions;
 };
 
 // A row moved from `from` to `to`; applying moves it back.

@@ -11,39 +11,53 @@ namespace tabulo {
 
 std::filesystem::path SideFilePath(const std::filesystem::path& textPath) { return ChangeFileExt(textPath, ".cfg"); }
 
+std::filesystem::path ControlSideFilePath(const std::filesystem::path& textPath) {
+  return ChangeFileExt(textPath, ".ctl");
+}
+
 std::optional<std::filesystem::path> FindSideFile(const std::filesystem::path& textPath) {
   if (IsSideFileName(textPath)) return std::nullopt;
-  for (const char* extension : {".cfg", ".ctl"}) {
-    auto candidate = ChangeFileExt(textPath, extension);
+  for (auto candidate : {SideFilePath(textPath), ControlSideFilePath(textPath)}) {
     if (FileExists(candidate)) return candidate;
   }
   return std::nullopt;
 }
 
 bool IsSideFileName(const std::filesystem::path& textPath) {
-  return SideFilePath(textPath) == textPath || ChangeFileExt(textPath, ".ctl") == textPath;
+  return SideFilePath(textPath) == textPath || ControlSideFilePath(textPath) == textPath;
 }
 
-bool MayDeleteSideFileOf(const std::filesystem::path& target, const std::filesystem::path& documentFile) {
+bool MayDeleteSideFileOf(const std::filesystem::path& target, const std::filesystem::path& documentFile,
+                         std::string_view extension) {
   if (!documentFile.empty() && SameFile(target, documentFile)) return true;
-  const std::filesystem::path side = SideFilePath(target);
-  if (!documentFile.empty() && SameFile(SideFilePath(documentFile), side)) return false;
+  const std::filesystem::path side = ChangeFileExt(target, extension);
+  if (!documentFile.empty() && SameFile(ChangeFileExt(documentFile, extension), side)) return false;
   std::error_code ec;
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
     const std::filesystem::path& other = entry->path();
     if (other.filename() == target.filename() || IsSideFileName(other)) continue;
-    if (SideFilePath(other).filename() == side.filename()) return false;
+    if (ChangeFileExt(other, extension).filename() == side.filename()) return false;
   }
   return !ec;
 }
 
 std::string BuildSideFile(Document& document) {
   TableDocument& grid = document.grid;
+  for (int c = 0; c < grid.ColCount(); ++c) {
+    TGPItem& item = grid.Item(c);
+    item.ColumnIndex = c;
+    item.DisplayWidth = grid.ColWidth(c);
+  }
+  return SideFileBytes(document);
+}
+
+std::string SideFileBytes(const Document& document) {
+  const TableDocument& grid = document.grid;
   ByteWriter writer;
   document.printInfo.SaveToStream(writer);
   for (int c = 0; c < grid.ColCount(); ++c) {
-    TGPItem& item = grid.Item(c);
+    TGPItem item = grid.Item(c);
     item.ColumnIndex = c;
     item.DisplayWidth = grid.ColWidth(c);
     item.SaveToStream(writer);

@@ -14,6 +14,9 @@ namespace tabulo {
 
 // "<name>.cfg" (written by the save commands).
 std::filesystem::path SideFilePath(const std::filesystem::path& textPath);
+// "<name>.ctl" (written by the file output of a narrowing search; read when
+// there is no ".cfg").
+std::filesystem::path ControlSideFilePath(const std::filesystem::path& textPath);
 // The side file to read for a text file: ".cfg", else ".ctl"; nullopt when
 // neither exists or the text file itself would be its own side file.
 std::optional<std::filesystem::path> FindSideFile(const std::filesystem::path& textPath);
@@ -24,16 +27,20 @@ std::optional<std::filesystem::path> FindSideFile(const std::filesystem::path& t
 bool IsSideFileName(const std::filesystem::path& textPath);
 
 // Whether a save of the document to `target` without attributes may delete
-// the side file that lies beside `target`. It may when the target is the file
-// the document belongs to (`documentFile`, read from or last saved to), whose
-// side file it is. Otherwise the side file may belong to another file of the
-// same base name (the document's own file among them), and it is kept
-// whenever such a file exists or the folder cannot be looked at.
-bool MayDeleteSideFileOf(const std::filesystem::path& target, const std::filesystem::path& documentFile);
+// the side file with `extension` (".cfg" or ".ctl") that lies beside
+// `target`. It may when the target is the file the document belongs to
+// (`documentFile`, read from or last saved to), whose side file it is.
+// Otherwise the side file may belong to another file of the same base name
+// (the document's own file among them), and it is kept whenever such a file
+// exists or the folder cannot be looked at.
+bool MayDeleteSideFileOf(const std::filesystem::path& target, const std::filesystem::path& documentFile,
+                         std::string_view extension = ".cfg");
 
 // The side file's bytes for the document. Refreshes each column record's
 // ColumnIndex and DisplayWidth from the grid first.
 std::string BuildSideFile(Document& document);
+// The same bytes, leaving the document's records as they are.
+std::string SideFileBytes(const Document& document);
 
 // Applies side-file bytes to a freshly read document: fresh default columns,
 // the print layout, then the records into the columns in order while bytes

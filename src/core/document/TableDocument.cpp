@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -146,14 +147,14 @@ void TableDocument::SetRowCount(int count) {
   if (count == old) return;
   if (Journaling()) {
     if (count < old) {
-      RowsRemoved removed{count, {}};
+      RowsRemoved removed{count, {}, {}};
       TakeRows(count, old - count, removed.rows);
       AddRecord(std::move(removed));
       m_open->freshFrom = std::min(m_open->freshFrom, count);
       ClampCursor();
       return;
     }
-    AddRecord(RowsInserted{old, count - old});
+    AddRecord(RowsInserted{old, count - old, {}});
     m_open->freshFrom = std::min(m_open->freshFrom, old);
   }
   if (count < old) {
@@ -246,6 +247,30 @@ void TableDocument::ClearRowCells(int row) {
   RequireIndex(row >= 1 && row < RowCount(), "row index");
   if (Journaling() && KeepRowBlock(Slot(row), row)) return;
   ReleaseCells(Slot(row));
+}
+
+void TableDocument::CopyRowCells(int row, const PackedRow& cells) {
+  RequireIndex(row >= 1 && row < RowCount(), "row index");
+  const auto usable = static_cast<std::uint32_t>(ColCount() - 1);
+  if (cells.Count() > usable) {
+    std::vector<std::string_view> kept(usable);
+    for (std::uint32_t i = 0; i < usable; ++i) kept[i] = cells.Cell(i);
+    ReplaceRowCells(row, 1, kept);
+    return;
+  }
+  RowSlot& slot = Slot(row);
+  // A kept block stays alive in the step, so `cells` may view it.
+  if (Journaling()) KeepRowBlock(slot, row);
+  const std::size_t size = cells.BlockSize();
+  RowMemory::Block block;
+  if (size > 0) {
+    block = m_memory.Allocate(size, true);
+    std::memcpy(block.data, cells.Data(), size);
+  }
+  ReleaseCells(slot);
+  slot.data = block.data;
+  slot.count = size > 0 ? cells.Count() : 0;
+  slot.chunk = block.chunk;
 }
 
 void TableDocument::ClearAllCells() {
@@ -368,7 +393,7 @@ void TableDocument::MoveColumn(int from, int to) {
 void TableDocument::DeleteRows(int first, int last) {
   RequireIndex(first >= 1 && first <= last && last < RowCount(), "row index");
   if (Journaling()) {
-    RowsRemoved removed{first, {}};
+    RowsRemoved removed{first, {}, {}};
     TakeRows(first, last - first + 1, removed.rows);
     AddRecord(std::move(removed));
     int& fresh = m_open->freshFrom;
@@ -378,6 +403,28 @@ void TableDocument::DeleteRows(int first, int last) {
   }
   for (int r = first; r <= last; ++r) ReleaseCells(m_rows[static_cast<std::size_t>(r)]);
   m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+  ClampCursor();
+}
+
+void TableDocument::DeleteRowSet(std::span<const int> rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i] < 1 || rows[i] >= RowCount() || (i > 0 && rows[i] <= rows[i - 1])) {
+      throw std::invalid_argument("not a set of data rows");
+    }
+  }
+  if (rows.empty()) return;
+  if (Journaling()) {
+    RowsRemoved removed{rows.front(), {}, std::vector<int>(rows.begin(), rows.end())};
+    TakeRowSet(removed.positions, removed.rows);
+    int& fresh = m_open->freshFrom;
+    if (fresh != INT_MAX) fresh -= static_cast<int>(std::lower_bound(rows.begin(), rows.end(), fresh) - rows.begin());
+    AddRecord(std::move(removed));
+    ClampCursor();
+    return;
+  }
+  std::vector<RowSlot> taken;
+  TakeRowSet(rows, taken);
+  for (RowSlot& slot : taken) ReleaseCells(slot);
   ClampCursor();
 }
 

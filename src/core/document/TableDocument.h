@@ -96,6 +96,10 @@ class TableDocument {
   void ReplaceRowCells(int row, int firstCol, std::span<const std::string_view> values);
   // Empties every cell of a data row from column 1 on.
   void ClearRowCells(int row);
+  // Replaces data row `row`'s cells from column 1 with a copy of `cells` (a
+  // row of this or another document, as RowCells gives it) in one block
+  // copy; cells beyond the last column are dropped. Column 0 is not touched.
+  void CopyRowCells(int row, const PackedRow& cells);
   // Empties every cell, titles and row numbers included.
   void ClearAllCells();
 
@@ -149,6 +153,10 @@ class TableDocument {
   void MoveRow(int from, int to);
   void MoveColumn(int from, int to);
   void DeleteRows(int first, int last);
+  // Deletes the data rows listed in `rows` (ascending, no repeats, each a
+  // data row; std::invalid_argument otherwise) in one pass over the rows,
+  // so that many scattered rows cost no more than a few contiguous ones.
+  void DeleteRowSet(std::span<const int> rows);
   void DeleteColumns(int first, int last);
   // Puts the columns in a new order in one pass: the column at position i
   // becomes the one that was at order[i]. `order` must be a permutation of
@@ -203,6 +211,10 @@ class TableDocument {
   void ApplyRecord(EditRecord& record, ChangeRecord& changes);
   void ApplyCellTexts(CellTexts& texts, ChangeRecord& changes);
   void TakeRows(int first, int count, std::vector<RowSlot>& into);
+  // Takes out the rows at `positions` (ascending) in one pass, and puts such
+  // rows back (`positions` counted after putting them back).
+  void TakeRowSet(std::span<const int> positions, std::vector<RowSlot>& into);
+  void PutRowSet(std::span<const int> positions, std::vector<RowSlot>& rows);
   void TakeColumns(int first, int count, std::vector<GridColumn>& columns, CellTexts& cells);
   void PutColumns(int first, std::vector<GridColumn>& columns, const CellTexts& cells);
   std::vector<int> InverseOrder(std::span<const int> order) const;

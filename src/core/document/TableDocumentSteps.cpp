@@ -316,13 +316,21 @@ void TableDocument::ApplyRecord(EditRecord& record, ChangeRecord& changes) {
   EditRecord opposite;
   if (auto* removed = std::get_if<RowsRemoved>(&record)) {
     const auto count = static_cast<int>(removed->rows.size());
-    m_rows.insert(m_rows.begin() + removed->first, removed->rows.begin(), removed->rows.end());
+    if (removed->positions.empty()) {
+      m_rows.insert(m_rows.begin() + removed->first, removed->rows.begin(), removed->rows.end());
+    } else {
+      PutRowSet(removed->positions, removed->rows);
+    }
     removed->rows.clear();
     changes.Touch(m_col, removed->first);
-    opposite = RowsInserted{removed->first, count};
+    opposite = RowsInserted{removed->first, count, std::move(removed->positions)};
   } else if (auto* inserted = std::get_if<RowsInserted>(&record)) {
-    RowsRemoved taken{inserted->first, {}};
-    TakeRows(inserted->first, inserted->count, taken.rows);
+    RowsRemoved taken{inserted->first, {}, std::move(inserted->positions)};
+    if (taken.positions.empty()) {
+      TakeRows(inserted->first, inserted->count, taken.rows);
+    } else {
+      TakeRowSet(taken.positions, taken.rows);
+    }
     changes.Touch(m_col, inserted->first);
     opposite = std::move(taken);
   } else if (auto* rowMove = std::get_if<RowMoved>(&record)) {
@@ -416,6 +424,45 @@ void TableDocument::TakeRows(int first, int count, std::vector<RowSlot>& into) {
   const auto begin = m_rows.begin() + first;
   into.assign(begin, begin + count);
   m_rows.erase(begin, begin + count);
+}
+
+void TableDocument::TakeRowSet(std::span<const int> positions, std::vector<RowSlot>& into) {
+  if (positions.empty() || positions.front() < 1 || positions.back() >= RowCount()) throw std::out_of_range("row index");
+  into.clear();
+  into.reserve(positions.size());
+  auto write = static_cast<std::size_t>(positions.front());
+  std::size_t next = 0;
+  for (std::size_t read = write; read < m_rows.size(); ++read) {
+    if (next < positions.size() && read == static_cast<std::size_t>(positions[next])) {
+      into.push_back(m_rows[read]);
+      ++next;
+    } else {
+      m_rows[write++] = m_rows[read];
+    }
+  }
+  m_rows.resize(write);
+}
+
+void TableDocument::PutRowSet(std::span<const int> positions, std::vector<RowSlot>& rows) {
+  const std::size_t oldCount = m_rows.size();
+  if (positions.size() != rows.size() || positions.empty() || positions.front() < 1 ||
+      static_cast<std::size_t>(positions.back()) >= oldCount + rows.size()) {
+    throw std::out_of_range("row index");
+  }
+  m_rows.resize(oldCount + rows.size());
+  // From the end down: each place takes either the next row put back or the
+  // next row moved up; below the first place nothing moves.
+  std::size_t read = oldCount;
+  std::size_t next = rows.size();
+  for (std::size_t write = m_rows.size(); next > 0;) {
+    --write;
+    if (write == static_cast<std::size_t>(positions[next - 1])) {
+      m_rows[write] = rows[--next];
+    } else {
+      m_rows[write] = m_rows[--read];
+    }
+  }
+  rows.clear();
 }
 
 void TableDocument::TakeColumns(int first, int count, std::vector<GridColumn>& columns, CellTexts& cells) {

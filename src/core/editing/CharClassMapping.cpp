@@ -1,7 +1,5 @@
 #include "core/editing/CharClassMapping.h"
 
-#include <utility>
-
 namespace tabulo {
 
 std::string MapCharClass(std::string_view text, CharMapping mapping) {
@@ -12,15 +10,23 @@ std::string MapCharClass(std::string_view text, CharMapping mapping) {
 }
 
 std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ignoreWidth, bool ignoreCase) {
-  std::string key(text);
-  std::string next;
+  CompareNormalizer normalize(ignoreKana, ignoreWidth, ignoreCase);
+  return std::string(normalize(text));
+}
+
+std::string_view CompareNormalizer::operator()(std::string_view text) {
+  if (!Active()) return text;
+  std::string_view key = text;
+  // Each mapping reads the key so far and writes into the other buffer;
+  // a mapping that changes nothing leaves the key where it is.
   const auto apply = [&](CharMapping mapping) {
-    next.clear();
-    if (AppendMappedText(key, mapping, next)) std::swap(key, next);
+    std::string& out = key.data() == m_key.data() ? m_next : m_key;
+    out.clear();
+    if (AppendMappedText(key, mapping, out)) key = out;
   };
-  if (ignoreKana) apply(CharMapping::Katakana);
-  if (ignoreWidth) apply(CharMapping::HalfWidth);
-  if (ignoreCase) apply(CharMapping::Upper);
+  if (m_ignoreKana) apply(CharMapping::Katakana);
+  if (m_ignoreWidth) apply(CharMapping::HalfWidth);
+  if (m_ignoreCase) apply(CharMapping::Upper);
   return key;
 }
 

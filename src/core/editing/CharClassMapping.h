@@ -20,4 +20,25 @@ std::string MapCharClass(std::string_view text, CharMapping mapping);
 // first two options, and "abc" and "ABC" with the last.
 std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ignoreWidth, bool ignoreCase);
 
+// NormalizeForCompare for many texts one after another, as a search over a
+// column needs: the keys are built in buffers kept from call to call, so the
+// scan allocates only while they grow, and with no option set the text is
+// passed through untouched.
+class CompareNormalizer {
+ public:
+  CompareNormalizer(bool ignoreKana, bool ignoreWidth, bool ignoreCase) noexcept
+      : m_ignoreKana(ignoreKana), m_ignoreWidth(ignoreWidth), m_ignoreCase(ignoreCase) {}
+
+  bool Active() const noexcept { return m_ignoreKana || m_ignoreWidth || m_ignoreCase; }
+  // The key of `text`, valid until the next call.
+  std::string_view operator()(std::string_view text);
+
+ private:
+  bool m_ignoreKana;
+  bool m_ignoreWidth;
+  bool m_ignoreCase;
+  std::string m_key;
+  std::string m_next;
+};
+
 }  // namespace tabulo

@@ -9,25 +9,6 @@
 namespace tabulo {
 namespace {
 
-// The next occurrence of `search` (not empty) at or after the character
-// boundary `from` that covers whole characters: it starts on a boundary, and
-// it ends on one too, so a search text that ends in a lone lead byte never
-// takes the first half of a double-byte character. A plain byte search finds
-// the candidates, so a cell without the text costs one fast scan; the
-// character boundaries are then stepped only up to a candidate.
-std::size_t FindWholeText(std::string_view text, std::string_view search, std::size_t from) {
-  std::size_t boundary = from;
-  for (std::size_t pos = text.find(search, from); pos != std::string_view::npos; pos = text.find(search, boundary)) {
-    while (boundary < pos) boundary += CharLength(text, boundary);
-    if (boundary != pos) continue;  // inside a double-byte character
-    std::size_t end = pos;
-    while (end < pos + search.size()) end += CharLength(text, end);
-    if (end == pos + search.size()) return pos;
-    boundary += CharLength(text, boundary);
-  }
-  return std::string_view::npos;
-}
-
 void AppendNumber(std::string& out, int value) {
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);

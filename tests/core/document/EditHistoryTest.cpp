@@ -83,7 +83,7 @@ class RandomEdits {
   void Change(TableDocument& grid) {
     const int cols = grid.ColCount();
     const int rows = grid.RowCount();
-    switch (Below(14)) {
+    switch (Below(16)) {
       case 0: grid.SetCell(Col(grid), Row(grid), Text()); break;
       case 1: {
         std::vector<std::string> texts(static_cast<std::size_t>(Below(4) + 1));
@@ -128,6 +128,15 @@ class RandomEdits {
         grid.SetRowLink(Row(grid), Below(100));
         break;
       case 12: RenumberRows(grid); break;
+      case 13: {
+        std::vector<int> scattered;
+        for (int r = 1; r < rows; ++r) {
+          if (Below(3) == 0) scattered.push_back(r);
+        }
+        if (rows - static_cast<int>(scattered.size()) >= 2) grid.DeleteRowSet(scattered);
+        break;
+      }
+      case 14: grid.CopyRowCells(Row(grid), grid.RowCells(Row(grid))); break;
       default: {
         grid.SetSelection({Col(grid), Row(grid), Col(grid), Row(grid)});
         AddRow(grid, Below(2) == 0 ? AddPosition::AtCurrent : AddPosition::AtEnd);

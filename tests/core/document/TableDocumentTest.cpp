@@ -100,6 +100,31 @@ TEST(TableDocument, DeletingColumnsShiftsOnlyRowsThatReachThem) {
   EXPECT_EQ(grid.Item(2).Title, "fourth");
 }
 
+TEST(TableDocument, DeletingARowSetRemovesScatteredRowsInOneStep) {
+  TableDocument grid = GridOf({{"a"}, {"b"}, {"c"}, {"d"}, {"e"}});
+  grid.SetRowLink(4, 9);
+  EXPECT_THROW(grid.DeleteRowSet(std::vector<int>{3, 2}), std::invalid_argument);
+  EXPECT_THROW(grid.DeleteRowSet(std::vector<int>{0, 2}), std::invalid_argument);
+  grid.BeginStep("delete");
+  grid.DeleteRowSet(std::vector<int>{1, 3, 5});
+  grid.CommitStep();
+  EXPECT_EQ(DataRows(grid), (std::vector<Cells>{{"b"}, {"d"}}));
+  EXPECT_EQ(grid.Cell(0, 2), "4");
+  EXPECT_EQ(grid.RowLink(2), 9);
+  grid.Undo();
+  EXPECT_EQ(DataRows(grid), (std::vector<Cells>{{"a"}, {"b"}, {"c"}, {"d"}, {"e"}}));
+  EXPECT_EQ(grid.RowLink(4), 9);
+  grid.Redo();
+  EXPECT_EQ(DataRows(grid), (std::vector<Cells>{{"b"}, {"d"}}));
+}
+
+TEST(TableDocument, CopyingRowCellsTakesAnotherDocumentsRowWhole) {
+  const TableDocument source = GridOf({{"x", "", "z", "beyond"}});
+  TableDocument grid = GridOf({{"a", "b", "c"}});
+  grid.CopyRowCells(1, source.RowCells(1));
+  EXPECT_EQ(test::RowCells(grid, 1, 0), (Cells{"1", "x", "", "z"}));  // the row number stays, the fourth cell has no column
+}
+
 TEST(TableDocument, CurrentCellAndSelectionStayInsideTheData) {
   TableDocument grid = GridOf({{"a", "b"}, {"c", "d"}});
   grid.SetSelection({1, 1, 2, 2});
