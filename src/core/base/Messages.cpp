@@ -16,6 +16,8 @@ constexpr BoxLook kYesNo{Sound::Question, BoxStyle::Confirmation, Buttons::YesNo
 constexpr BoxLook kYesNoCancel{Sound::Question, BoxStyle::Confirmation, Buttons::YesNoCancel};
 constexpr BoxLook kOkCancel{Sound::Question, BoxStyle::Confirmation, Buttons::OkCancel};
 constexpr BoxLook kInformationYesNo{Sound::Question, BoxStyle::Information, Buttons::YesNo};
+constexpr BoxLook kWarningYesNo{Sound::Exclamation, BoxStyle::Warning, Buttons::YesNo};
+constexpr BoxLook kInformation{Sound::Information, BoxStyle::Information, Buttons::Ok};
 
 struct Entry {
   std::string_view text;
@@ -82,6 +84,7 @@ Entry EntryOf(MessageId id) {
               "  eval FORMULA [IN]   計算式を計算して結果を表示します。\n"
               "  transform IN -o OUT 列の文字・数値・日付を整形して保存します。\n"
               "  replace IN -o OUT   列の値を置換して保存します。\n"
+              "  filter IN -o OUT    条件を満たす行を絞り込んで保存します。\n"
               "各 VERB の詳細は tabulo-cli VERB --help で表示します。"};
     case MessageId::CliUnknownVerb: return {"不明なコマンドです： {1}"};
     case MessageId::CliUnknownOption: return {"不明なオプションです： {1}"};
@@ -192,6 +195,33 @@ Entry EntryOf(MessageId id) {
               "保存のオプションは convert と同じです。"};
     case MessageId::CliConflictingOptions: return {"オプション {1} と {2} は同時に指定できません。"};
     case MessageId::CliReplaceNeeds: return {"置換方法 {1} には {2} を指定して下さい。"};
+    case MessageId::FilterAllColumnsOperator:
+      return {"全項目を対象とした場合は、\n「含む」，「含まない」以外は指定できません。", kErrorNote};
+    case MessageId::FilterDubiousConditionQuestion:
+      return {"有効ではない選択条件が設定されているため\n正確に選択が行われない可能性があります。\n\n　　かまわずに実行しますか？",
+              kWarningYesNo};
+    case MessageId::FilterNoMatch: return {"条件を満たす行は見つかりませんでした。", kWarning};
+    case MessageId::FilterRowsExtracted: return {"{1}件のデータを抽出しました。", kInformation};
+    case MessageId::NarrowedWriteBackQuestion: return {"編集した結果を、元データに反映させますか？", kYesNoCancel};
+    case MessageId::CliFilterHelp:
+      return {"使い方: tabulo-cli filter IN -o OUT --where1 列|all [--as1 string|number|date|time]\n"
+              "         [--op1 contains|excludes|eq|lt|gt] --text1 検索データ [… 2, 3] [--or]\n"
+              "         [--ignore-kana yes|no] [--ignore-width yes|no] [--ignore-case yes|no]\n"
+              "絞り込み検索の画面と同じように、条件を満たす行を選んで OUT に保存します (ファイルへ出力)。\n"
+              "条件は 3 つまで (1～3)。検索データの無い条件は使いません。--or が無ければ全ての条件を満たす行 (AND)、\n"
+              "あれば どれかを満たす行 (OR) を選びます。\n"
+              "  --whereN 列|all                   対象項目: 列名か 1 から始まる列番号、all は全ての項目 (既定: all)\n"
+              "  --asN string|number|date|time     扱い: 文字・数値・日付・時刻 (既定: 列のデータ型から)\n"
+              "  --opN contains|excludes|eq|lt|gt  選択条件: 含む・含まない・＝・＜・＞ (既定: contains)\n"
+              "  --textN 検索データ\n"
+              "  --ignore-kana yes|no              カタカナとひらがなを区別しない (既定: no)\n"
+              "  --ignore-width yes|no             半角と全角を区別しない (既定: no)\n"
+              "  --ignore-case yes|no              大文字と小文字を区別しない (既定: yes)\n"
+              "全ての項目には contains と excludes だけが使えます (2 で終了)。有効ではない条件は警告を標準エラーに書いて実行します。\n"
+              "条件を満たす行が無い時は何も書かずに 1 で終了します。\n"
+              "保存のオプションは convert と同じです。--attributes yes では列の属性を .ctl に保存し、\n"
+              "タイトル行と行番号は付けません。"};
+    case MessageId::CliFilterNeedsText: return {"--text1, --text2, --text3 のどれかに検索データを指定して下さい。"};
   }
   return {};
 }

@@ -108,6 +108,13 @@ enum class MessageId {
   CliReplaceHelp,
   CliConflictingOptions,
   CliReplaceNeeds,
+  FilterAllColumnsOperator,
+  FilterDubiousConditionQuestion,
+  FilterNoMatch,
+  FilterRowsExtracted,
+  NarrowedWriteBackQuestion,
+  CliFilterHelp,
+  CliFilterNeedsText,
 };
 
 std::string_view MessageText(MessageId id);
