@@ -16,16 +16,6 @@ const std::vector<std::string>& FormatNames() {
   return names;
 }
 
-// Standard output as a sink for the text's bytes.
-class StreamSink final : public ByteSink {
- public:
-  explicit StreamSink(std::ostream& out) : m_out(out) {}
-  void Write(std::string_view bytes) override { m_out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
-
- private:
-  std::ostream& m_out;
-};
-
 }  // namespace
 
 std::vector<CliOption> SaveOptionsSpec() {
@@ -40,7 +30,9 @@ void RequireOutput(const ParsedArgs& args) {
   if (args.Value("--output").empty()) throw UsageError(std::string(MessageText(MessageId::CliMissingOutput)));
 }
 
-void SaveOutput(Document& document, const ParsedArgs& args, std::ostream& out) {
+void StreamSink::Write(std::string_view bytes) { m_out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); }
+
+SaveOptions SaveOptionsArgument(const ParsedArgs& args) {
   const auto& names = FormatNames();
   SaveOptions options;
   options.SaveType = static_cast<std::int32_t>(
@@ -48,6 +40,11 @@ void SaveOutput(Document& document, const ParsedArgs& args, std::ostream& out) {
   options.SaveAttributes = args.Yes("--attributes");
   options.WithTitle = args.Yes("--title");
   options.WithRowNumbers = args.Yes("--row-numbers");
+  return options;
+}
+
+void SaveOutput(Document& document, const ParsedArgs& args, std::ostream& out) {
+  const SaveOptions options = SaveOptionsArgument(args);
   const std::string& output = args.Value("--output");
   if (output == "-") {
     StreamSink sink(out);

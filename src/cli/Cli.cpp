@@ -18,6 +18,7 @@ const std::vector<Verb>& AllVerbs() {
       {"eval", MessageId::CliEvalHelp, EvalOptions, RunEval},
       {"transform", MessageId::CliTransformHelp, TransformOptions, RunTransform},
       {"replace", MessageId::CliReplaceHelp, ReplaceOptions, RunReplace},
+      {"filter", MessageId::CliFilterHelp, FilterOptionsSpec, RunFilter},
   };
   return verbs;
 }
