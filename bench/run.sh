@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds a Release tree, makes the million-row corpus once, and measures the
 # core's reading and writing, the formula engine, character conversion and
-# trimming over a column, the batch tool's convert end to end, and undo and
+# trimming over a column, the narrowing search with its narrowed copy and
+# write-back, the batch tool's convert and filter end to end, and undo and
 # redo of commands over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,7 +12,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -33,6 +34,18 @@ echo "number and date commands over one column:"
 
 echo "replace over whole columns:"
 "$root/build/release/bench/tabulo-replace-bench" "$corpus"
+
+echo "narrowing search, narrowed copy and write-back:"
+"$root/build/release/bench/tabulo-filter-bench" "$corpus"
+
+echo "tabulo-cli filter, contains 東京 in 都道府県 (end to end, best of 3):"
+for _ in 1 2 3; do
+  rm -f "$data/filtered.csv" "$data/filtered.ctl"
+  line=$( { /usr/bin/time -f '%e %M' "$root/build/release/src/cli/tabulo-cli" filter "$corpus" -o "$data/filtered.csv" \
+    --first-line-titles yes --where1 都道府県 --text1 東京; } 2>&1 >/dev/null | tail -n 1)
+  echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
+done
+rm -f "$data/filtered.csv" "$data/filtered.ctl"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=
