@@ -8,15 +8,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "bench/Timing.h"
-#include "core/document/CsvReader.h"
-#include "core/document/DocumentOperations.h"
+#include "bench/Corpus.h"
 #include "core/document/EditTransaction.h"
 #include "core/locale/Encoding.h"
 #include "core/rows/Filter.h"
@@ -30,14 +27,6 @@ using tabulo::FilterOperator;
 using tabulo::FilterOptions;
 using tabulo::FilterTreatment;
 using tabulo::TableDocument;
-
-int ColumnTitled(const TableDocument& grid, std::string_view title) {
-  for (int col = 1; col < grid.ColCount(); ++col) {
-    if (grid.Cell(col, 0) == title) return col;
-  }
-  std::fprintf(stderr, "the corpus has no column %s\n", std::string(title).c_str());
-  std::exit(1);
-}
 
 struct Search {
   const char* what;
@@ -82,27 +71,15 @@ void MeasureNarrowing(TableDocument& grid, const char* what, Edit edit) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: tabulo-filter-bench CORPUS [--repeat N]\n");
-    return 2;
-  }
-  int repeat = 3;
-  for (int i = 2; i + 1 < argc; i += 2) {
-    if (std::string_view(argv[i]) == "--repeat") repeat = std::max(1, std::atoi(argv[i + 1]));
-  }
-  bench::YesPrompter prompter;
-  auto document = std::make_unique<TableDocument>();
-  TableDocument& grid = *document;
-  tabulo::LoadTextIntoGrid(argv[1], grid, true, prompter, nullptr);
-  tabulo::AdoptFirstLineAsTitles(grid);
-  tabulo::RenumberRows(grid);
-  std::printf("corpus %s: %d rows x %d columns, best of %d\n", argv[1], grid.RowCount() - 1, grid.ColCount(), repeat);
+  const bench::CorpusRun run = bench::StartCorpusRun(argc, argv, "tabulo-filter-bench");
+  TableDocument& grid = *run.grid;
+  const int repeat = run.repeat;
 
+  const int prefecture = bench::ColumnTitled(grid, "都道府県");
+  const int address = bench::ColumnTitled(grid, "住所");
+  const int remarks = bench::ColumnTitled(grid, "備考");
+  const int price = bench::ColumnTitled(grid, "価格");
   tabulo::Cp932Converter converter;
-  const int prefecture = ColumnTitled(grid, converter.FromUtf8("都道府県"));
-  const int address = ColumnTitled(grid, converter.FromUtf8("住所"));
-  const int remarks = ColumnTitled(grid, converter.FromUtf8("備考"));
-  const int price = ColumnTitled(grid, converter.FromUtf8("価格"));
   const std::string tokyo = converter.FromUtf8("東京");
   const std::string palace = converter.FromUtf8("パレス");
   using Op = FilterOperator;

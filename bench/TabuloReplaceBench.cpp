@@ -17,9 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "bench/Timing.h"
-#include "core/document/CsvReader.h"
-#include "core/document/DocumentOperations.h"
+#include "bench/Corpus.h"
 #include "core/document/EditTransaction.h"
 #include "core/editing/Replace.h"
 #include "core/locale/Encoding.h"
@@ -41,18 +39,9 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 namespace {
 
 using bench::Seconds;
-using bench::YesPrompter;
 using tabulo::ReplaceMethod;
 using tabulo::ReplaceRequest;
 using tabulo::ReplaceValue;
-
-int ColumnTitled(const tabulo::TableDocument& grid, std::string_view title) {
-  for (int col = 1; col < grid.ColCount(); ++col) {
-    if (grid.Cell(col, 0) == title) return col;
-  }
-  std::fprintf(stderr, "the corpus has no column %s\n", std::string(title).c_str());
-  std::exit(1);
-}
 
 struct Command {
   const char* what;
@@ -97,28 +86,16 @@ void MeasurePlain(tabulo::TableDocument& grid, const Command& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: tabulo-replace-bench CORPUS [--repeat N]\n");
-    return 2;
-  }
-  int repeat = 3;
-  for (int i = 2; i + 1 < argc; i += 2) {
-    if (std::string_view(argv[i]) == "--repeat") repeat = std::max(1, std::atoi(argv[i + 1]));
-  }
-  YesPrompter prompter;
-  auto document = std::make_unique<tabulo::TableDocument>();
-  tabulo::TableDocument& grid = *document;
-  tabulo::LoadTextIntoGrid(argv[1], grid, true, prompter, nullptr);
-  tabulo::AdoptFirstLineAsTitles(grid);
-  tabulo::RenumberRows(grid);
-  std::printf("corpus %s: %d rows x %d columns, best of %d\n", argv[1], grid.RowCount() - 1, grid.ColCount(), repeat);
+  const bench::CorpusRun run = bench::StartCorpusRun(argc, argv, "tabulo-replace-bench");
+  tabulo::TableDocument& grid = *run.grid;
+  const int repeat = run.repeat;
 
   tabulo::Cp932Converter converter;
-  const int id = ColumnTitled(grid, "ID");
-  const int prefecture = ColumnTitled(grid, converter.FromUtf8("都道府県"));
-  const int address = ColumnTitled(grid, converter.FromUtf8("住所"));
-  const int remarks = ColumnTitled(grid, converter.FromUtf8("備考"));
-  const int quantity = ColumnTitled(grid, converter.FromUtf8("数量"));
+  const int id = bench::ColumnTitled(grid, "ID");
+  const int prefecture = bench::ColumnTitled(grid, "都道府県");
+  const int address = bench::ColumnTitled(grid, "住所");
+  const int remarks = bench::ColumnTitled(grid, "備考");
+  const int quantity = bench::ColumnTitled(grid, "数量");
 
   const Command commands[] = {
       {"number ID grouped by prefecture", id, {ReplaceMethod::Number, ReplaceValue::Entry(grid, prefecture), {}}},

@@ -41,15 +41,18 @@ FilterOptions One(int column, As treatment, Op op, const char* text) {
   return options;
 }
 
+// One condition and the rows it picks from Fruit.
+struct ConditionCase {
+  int column;
+  As treatment;
+  Op op;
+  const char* text;
+  Rows rows;
+};
+
 TEST(Filter, EveryOperatorUnderEveryTreatment) {
   const TableDocument grid = Fruit();
-  const struct {
-    int column;
-    As treatment;
-    Op op;
-    const char* text;
-    Rows rows;
-  } cases[] = {
+  const ConditionCase cases[] = {
       {1, As::String, Op::Contains, "an", {2}},  // letter case ignored by default
       {1, As::String, Op::Excludes, "an", {1, 3, 4, 5}},
       {1, As::String, Op::Equal, "apple", {1}},
@@ -113,28 +116,24 @@ TEST(Filter, NormalisationAppliesToSubjectAndSearchText) {
   const TableDocument grid = Fruit();
   const struct {
     bool kana, width, letterCase;
-    int column;
-    As treatment;
-    Op op;
-    const char* text;
-    Rows rows;
+    ConditionCase condition;
   } cases[] = {
-      {false, false, false, 1, As::String, Op::Contains, "apple", {}},
-      {false, false, true, 1, As::String, Op::Contains, "apple", {1}},
-      {false, false, true, 1, As::String, Op::Contains, "ＡＰＰＬＥ", {}},
-      {false, true, true, 1, As::String, Op::Contains, "ａｐｐｌｅ", {1}},
-      {false, false, true, 1, As::String, Op::Equal, "リンゴ", {}},
-      {true, false, true, 1, As::String, Op::Equal, "リンゴ", {4}},
-      {true, true, true, 1, As::String, Op::Equal, "ﾘﾝｺﾞ", {4}},
-      {false, true, true, 2, As::Number, Op::Equal, "１，０００", {1, 2, 5}},
-      {false, false, true, 2, As::Number, Op::Equal, "１，０００", {}},
+      {false, false, false, {1, As::String, Op::Contains, "apple", {}}},
+      {false, false, true, {1, As::String, Op::Contains, "apple", {1}}},
+      {false, false, true, {1, As::String, Op::Contains, "ＡＰＰＬＥ", {}}},
+      {false, true, true, {1, As::String, Op::Contains, "ａｐｐｌｅ", {1}}},
+      {false, false, true, {1, As::String, Op::Equal, "リンゴ", {}}},
+      {true, false, true, {1, As::String, Op::Equal, "リンゴ", {4}}},
+      {true, true, true, {1, As::String, Op::Equal, "ﾘﾝｺﾞ", {4}}},
+      {false, true, true, {2, As::Number, Op::Equal, "１，０００", {1, 2, 5}}},
+      {false, false, true, {2, As::Number, Op::Equal, "１，０００", {}}},
   };
-  for (const auto& [kana, width, letterCase, column, treatment, op, text, rows] : cases) {
-    FilterOptions options = One(column, treatment, op, text);
+  for (const auto& [kana, width, letterCase, condition] : cases) {
+    FilterOptions options = One(condition.column, condition.treatment, condition.op, condition.text);
     options.ignoreKana = kana;
     options.ignoreWidth = width;
     options.ignoreCase = letterCase;
-    EXPECT_EQ(FindMatchingRows(grid, options, nullptr), rows) << text << " " << kana << width << letterCase;
+    EXPECT_EQ(FindMatchingRows(grid, options, nullptr), condition.rows) << condition.text << " " << kana << width << letterCase;
   }
 }
 
