@@ -83,7 +83,7 @@ class RandomEdits {
   void Change(TableDocument& grid) {
     const int cols = grid.ColCount();
     const int rows = grid.RowCount();
-    switch (Below(14)) {
+    switch (Below(15)) {
       case 0: grid.SetCell(Col(grid), Row(grid), Text()); break;
       case 1: {
         std::vector<std::string> texts(static_cast<std::size_t>(Below(4) + 1));
@@ -128,6 +128,13 @@ class RandomEdits {
         grid.SetRowLink(Row(grid), Below(100));
         break;
       case 12: RenumberRows(grid); break;
+      case 13: {
+        std::vector<int> order(static_cast<std::size_t>(rows));
+        for (int i = 0; i < rows; ++i) order[static_cast<std::size_t>(i)] = i;
+        std::shuffle(order.begin() + 1, order.end(), m_random);
+        grid.ReorderRows(order);
+        break;
+      }
       default: {
         grid.SetSelection({Col(grid), Row(grid), Col(grid), Row(grid)});
         AddRow(grid, Below(2) == 0 ? AddPosition::AtCurrent : AddPosition::AtEnd);
