@@ -31,7 +31,7 @@ std::size_t RecordMemoryBytes(const EditRecord& record) noexcept {
         } else if constexpr (std::is_same_v<T, ColumnsRemoved>) {
           bytes += r.cells.MemoryBytes();
           for (const GridColumn& column : r.columns) bytes += sizeof(GridColumn) + column.item.Title.capacity();
-        } else if constexpr (std::is_same_v<T, ColumnsReordered>) {
+        } else if constexpr (std::is_same_v<T, ColumnsReordered> || std::is_same_v<T, RowsReordered>) {
           bytes += r.order.capacity() * sizeof(int);
         } else if constexpr (std::is_same_v<T, ColumnState>) {
           bytes += r.column.item.Title.capacity();

@@ -93,6 +93,11 @@ struct RowMoved {
   int to = 0;
 };
 
+// The rows put in a new order: applying puts row `order[i]` at i.
+struct RowsReordered {
+  std::vector<int> order;
+};
+
 // Columns taken out at `first`, with the texts of their cells.
 struct ColumnsRemoved {
   int first = 0;
@@ -128,7 +133,7 @@ struct RowState {
   std::int32_t link = -1;
 };
 
-using EditRecord = std::variant<CellTexts, RowBlocks, RowsRemoved, RowsInserted, RowMoved, ColumnsRemoved, ColumnsInserted,
-                                ColumnMoved, ColumnsReordered, ColumnState, RowState>;
+using EditRecord = std::variant<CellTexts, RowBlocks, RowsRemoved, RowsInserted, RowMoved, RowsReordered, ColumnsRemoved,
+                                ColumnsInserted, ColumnMoved, ColumnsReordered, ColumnState, RowState>;
 
 }  // namespace tabulo

@@ -19,6 +19,18 @@ void RequireIndex(bool ok, const char* what) {
 
 std::uint16_t ToHeight(int height) { return static_cast<std::uint16_t>(std::clamp(height, 0, 0xFFFF)); }
 
+// Whether `order` puts 0 .. count-1 in a new order keeping 0 first; `seen`
+// ends with every position marked when it does.
+bool IsOrderKeepingFirst(std::span<const int> order, std::size_t count, std::vector<bool>& seen) {
+  seen.assign(count, false);
+  if (order.size() != count || order.empty() || order[0] != 0) return false;
+  for (const int from : order) {
+    if (from < 0 || static_cast<std::size_t>(from) >= count || seen[static_cast<std::size_t>(from)]) return false;
+    seen[static_cast<std::size_t>(from)] = true;
+  }
+  return true;
+}
+
 }  // namespace
 
 TableDocument::TableDocument() : m_columns(2), m_rows(2) {}
@@ -449,13 +461,8 @@ void TableDocument::DeleteColumns(int first, int last) {
 
 void TableDocument::ReorderColumns(std::span<const int> order) {
   const auto count = static_cast<std::size_t>(ColCount());
-  std::vector<bool> seen(count, false);
-  bool valid = order.size() == count && order[0] == 0;
-  for (std::size_t i = 0; valid && i < count; ++i) {
-    valid = order[i] >= 0 && static_cast<std::size_t>(order[i]) < count && !seen[static_cast<std::size_t>(order[i])];
-    if (valid) seen[static_cast<std::size_t>(order[i])] = true;
-  }
-  if (!valid) throw std::invalid_argument("not a column order");
+  std::vector<bool> seen;
+  if (!IsOrderKeepingFirst(order, count, seen)) throw std::invalid_argument("not a column order");
   if (Journaling()) {
     AddRecord(ColumnsReordered{InverseOrder(order)});
   }
@@ -472,6 +479,31 @@ void TableDocument::ReorderColumns(std::span<const int> order) {
     }
     cells.swap(moved);
   });
+}
+
+void TableDocument::ReorderRows(std::span<const int> order) {
+  const std::size_t count = m_rows.size();
+  std::vector<bool> pending;
+  if (!IsOrderKeepingFirst(order, count, pending)) throw std::invalid_argument("not a row order");
+  if (Journaling()) {
+    AddRecord(RowsReordered{InverseOrder(order)});
+    NoteRowsMoved();
+  }
+  // Each cycle of the permutation is followed once, so every slot moves once
+  // and only one slot is held aside at a time.
+  for (std::size_t start = 1; start < count; ++start) {
+    if (!pending[start]) continue;
+    const RowSlot held = m_rows[start];
+    std::size_t to = start;
+    for (;;) {
+      pending[to] = false;
+      const auto from = static_cast<std::size_t>(order[to]);
+      if (from == start) break;
+      m_rows[to] = m_rows[from];
+      to = from;
+    }
+    m_rows[to] = held;
+  }
 }
 
 template <typename Edit>

@@ -163,6 +163,13 @@ class TableDocument {
   // 0 .. ColCount()-1 with order[0] == 0 (the row-number column stays first);
   // std::invalid_argument otherwise.
   void ReorderColumns(std::span<const int> order);
+  // Puts the rows in a new order in one pass, as whole slots: the row at
+  // position i becomes the one that was at order[i], with its cells,
+  // row-number text, height and link. `order` must be a permutation of
+  // 0 .. RowCount()-1 with order[0] == 0 (the title row stays first);
+  // std::invalid_argument otherwise. An edit step keeps the order (4 bytes a
+  // row), not the rows.
+  void ReorderRows(std::span<const int> order);
 
   // Edit steps. The changes a command makes between BeginStep and
   // CommitStep form one step of the history, which Undo takes back and Redo

@@ -186,7 +186,7 @@ void TableDocument::DropUnchangedStates(std::vector<EditRecord>& records) const 
         std::holds_alternative<ColumnMoved>(record) || std::holds_alternative<ColumnsReordered>(record)) {
       columnsFrom = i + 1;
     } else if (std::holds_alternative<RowsRemoved>(record) || std::holds_alternative<RowsInserted>(record) ||
-               std::holds_alternative<RowMoved>(record)) {
+               std::holds_alternative<RowMoved>(record) || std::holds_alternative<RowsReordered>(record)) {
       rowsFrom = i + 1;
     }
   }
@@ -337,6 +337,10 @@ void TableDocument::ApplyRecord(EditRecord& record, ChangeRecord& changes) {
     MoveRow(rowMove->from, rowMove->to);
     changes.Touch(m_col, rowMove->to);
     opposite = RowMoved{rowMove->to, rowMove->from};
+  } else if (auto* rowOrder = std::get_if<RowsReordered>(&record)) {
+    std::vector<int> inverse = InverseOrder(rowOrder->order);
+    ReorderRows(rowOrder->order);
+    opposite = RowsReordered{std::move(inverse)};
   } else if (auto* removedColumns = std::get_if<ColumnsRemoved>(&record)) {
     const auto count = static_cast<int>(removedColumns->columns.size());
     PutColumns(removedColumns->first, removedColumns->columns, removedColumns->cells);

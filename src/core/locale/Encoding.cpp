@@ -53,8 +53,15 @@ Cp932Converter::Cp932Converter() {
 Cp932Converter::~Cp932Converter() = default;
 
 std::u16string Cp932Converter::ToUtf16(std::string_view sjis) {
-  if (sjis.empty()) return {};
-  std::u16string out(sjis.size(), u'\0');  // never more UTF-16 units than bytes
+  std::u16string out;
+  ToUtf16(sjis, out);
+  return out;
+}
+
+void Cp932Converter::ToUtf16(std::string_view sjis, std::u16string& out) {
+  out.clear();
+  if (sjis.empty()) return;
+  out.resize(sjis.size());  // never more UTF-16 units than bytes
   UErrorCode error = U_ZERO_ERROR;
   ucnv_resetToUnicode(m_converter.get());
   const int32_t length =
@@ -64,7 +71,6 @@ std::u16string Cp932Converter::ToUtf16(std::string_view sjis) {
     throw std::runtime_error("code page 932 decoding failed");
   }
   out.resize(static_cast<std::size_t>(length));
-  return out;
 }
 
 std::string Cp932Converter::ToUtf8(std::string_view sjis) {

@@ -24,6 +24,8 @@ class Cp932Converter {
 
   // Bytes that do not decode become U+FFFD.
   std::u16string ToUtf16(std::string_view sjis);
+  // The same into `out`, whose memory is reused (for loops over many cells).
+  void ToUtf16(std::string_view sjis, std::u16string& out);
   std::string ToUtf8(std::string_view sjis);
 
   // Throws ConvertError (TextNotShiftJis) for a character that code page 932

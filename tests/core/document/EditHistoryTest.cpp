@@ -83,7 +83,7 @@ class RandomEdits {
   void Change(TableDocument& grid) {
     const int cols = grid.ColCount();
     const int rows = grid.RowCount();
-    switch (Below(16)) {
+    switch (Below(17)) {
       case 0: grid.SetCell(Col(grid), Row(grid), Text()); break;
       case 1: {
         std::vector<std::string> texts(static_cast<std::size_t>(Below(4) + 1));
@@ -137,6 +137,13 @@ class RandomEdits {
         break;
       }
       case 14: grid.CopyRowCells(Row(grid), grid.RowCells(Row(grid))); break;
+      case 15: {
+        std::vector<int> order(static_cast<std::size_t>(rows));
+        for (int i = 0; i < rows; ++i) order[static_cast<std::size_t>(i)] = i;
+        std::shuffle(order.begin() + 1, order.end(), m_random);
+        grid.ReorderRows(order);
+        break;
+      }
       default: {
         grid.SetSelection({Col(grid), Row(grid), Col(grid), Row(grid)});
         AddRow(grid, Below(2) == 0 ? AddPosition::AtCurrent : AddPosition::AtEnd);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "core/base/Errors.h"
 #include "core/document/DocumentOperations.h"
@@ -89,6 +90,22 @@ TEST(TableDocument, MovingARowCarriesItsCellsLabelAndLink) {
   EXPECT_EQ(grid.Cell(0, 3), "1");  // until the rows are renumbered
   RenumberRows(grid);
   EXPECT_EQ(grid.Cell(0, 3), "3");
+}
+
+TEST(TableDocument, ReorderingRowsMovesWholeSlotsInOnePass) {
+  TableDocument grid = GridOf({{"a"}, {"b", "x"}, {"c"}, {"d"}, {"e"}});
+  grid.SetRowLink(2, 42);
+  grid.SetRowHeight(2, 33);
+  grid.ReorderRows(std::vector<int>{0, 4, 2, 5, 1, 3});  // cycles (1 4)(3 5) and 2 in place
+  EXPECT_EQ(DataRows(grid), (std::vector<Cells>{{"d"}, {"b", "x"}, {"e"}, {"a"}, {"c"}}));
+  EXPECT_EQ(grid.RowLink(2), 42);
+  EXPECT_EQ(grid.RowHeight(2), 33);
+  EXPECT_EQ(grid.Cell(0, 1), "4");
+  for (const std::vector<int>& wrong : {std::vector<int>{1, 0, 2, 3, 4, 5}, std::vector<int>{0, 1, 1, 2, 3, 4},
+                                        std::vector<int>{0, 1, 2, 3, 4}, std::vector<int>{0, 1, 2, 3, 4, 6}}) {
+    EXPECT_THROW(grid.ReorderRows(wrong), std::invalid_argument);
+  }
+  EXPECT_EQ(grid.Cell(1, 1), "d");
 }
 
 TEST(TableDocument, DeletingColumnsShiftsOnlyRowsThatReachThem) {

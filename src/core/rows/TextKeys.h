@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/locale/Encoding.h"
+#include "core/rows/SortKeys.h"
+
+struct UCollator;
+
+namespace tabulo {
+
+// The keys of one text sort key, made once per cell before sorting so that
+// comparing two rows compares two runs of bytes: for the collating kinds
+// ICU's sort key of the cell under the Japanese collation (Text at the
+// secondary strength, which ignores letter case; TextCase at the tertiary
+// strength with lower case first), for Bytes the cell's own bytes. Each key
+// is stored with its length in large blocks that never move, and a cell
+// whose text was met recently gets the same stored key again, so a column of
+// a few dozen distinct values costs almost nothing.
+class TextKeys {
+ public:
+  // `kind` is one of the three text kinds; `rows` sizes the cache of recent
+  // texts. Throws std::runtime_error when ICU has no collation for Japanese.
+  TextKeys(SortKind kind, std::size_t rows);
+  ~TextKeys();
+  TextKeys(const TextKeys&) = delete;
+  TextKeys& operator=(const TextKeys&) = delete;
+
+  // The key of a cell's text (code page 932); valid as long as this object.
+  const unsigned char* KeyOf(std::string_view text);
+
+  // Compares two keys byte by byte, a key before every longer key it begins.
+  static int Compare(const unsigned char* a, const unsigned char* b) noexcept;
+
+  // Bytes held, for measurements.
+  std::size_t MemoryBytes() const noexcept;
+
+ private:
+  struct Recent {
+    const char* text = nullptr;
+    std::size_t size = 0;
+    const unsigned char* key = nullptr;
+  };
+  struct CollatorCloser {
+    void operator()(UCollator* collator) const noexcept;
+  };
+
+  // The key's bytes for `text` in m_bytes.
+  void MakeKey(std::string_view text);
+  const unsigned char* Store(std::span<const unsigned char> bytes);
+
+  SortKind m_kind;
+  std::unique_ptr<UCollator, CollatorCloser> m_collator;
+  std::unique_ptr<Cp932Converter> m_converter;
+  std::u16string m_utf16;
+  std::vector<unsigned char> m_bytes;
+  std::vector<Recent> m_recent;  // indexed by a hash of the text
+  std::vector<std::unique_ptr<unsigned char[]>> m_blocks;
+  std::size_t m_blockSize;       // of each new block, unless a key needs more
+  std::size_t m_blockBytes = 0;  // of all blocks
+  unsigned char* m_free = nullptr;
+  std::size_t m_freeSize = 0;
+};
+
+}  // namespace tabulo
