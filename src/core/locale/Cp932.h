@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace tabulo {
@@ -88,6 +89,17 @@ inline std::size_t FindWholeText(std::string_view text, std::string_view search,
     boundary += CharLength(text, boundary);
   }
   return std::string_view::npos;
+}
+
+// `text` cut to at most `width` bytes without splitting a character, then
+// padded with blanks to `width` bytes: a fixed-width field of a list entry
+// that never shows half a double-byte character.
+inline std::string PadOrCut(std::string_view text, std::size_t width) {
+  std::size_t end = 0;
+  while (end < text.size() && end + CharLength(text, end) <= width) end += CharLength(text, end);
+  std::string field(text.substr(0, end));
+  field.resize(width, ' ');
+  return field;
 }
 
 }  // namespace tabulo

@@ -9,6 +9,7 @@ inline constexpr int kHelpSaveOptions = 10005;
 inline constexpr int kHelpCalcBar = 10007;
 inline constexpr int kHelpFindBar = 10009;
 inline constexpr int kHelpFilter = 10010;
+inline constexpr int kHelpSort = 10008;
 inline constexpr int kHelpReplace = 10012;
 inline constexpr int kHelpCalcDialog = 10014;
 inline constexpr int kHelpColumnAttributes = 10015;

@@ -131,6 +131,10 @@ class TTabulo final : public QMainWindow {
   void mmYSJ1Click(int tag);
   void mmReplaceClick();
   void mmDatePasteClick(int tag);
+  // Sorting and narrowing the rows (TTabuloRowOps.cpp).
+  void btnSortClick();
+  void btnQueryClick();
+  void mmSentakuOffClick();
   void pmDelCalcRowClick();
   void mmCalcClick();
   void BtnDoCalcClick();
@@ -141,10 +145,16 @@ class TTabulo final : public QMainWindow {
   // is open (tests), else the user does.
   void ShowColumnPopup(int col, const std::function<void(QMenu&)>& choose = {});
   void UpdateCommandStates();
+  bool Narrowed() const noexcept { return m_narrowed; }
   // Pulls the current cell and selection from the view into the document,
   // and pushes them back after a command changed them.
   void SyncDocumentFromView();
   void SyncViewFromDocument();
+
+
+ signals:
+  // A narrowed window was closed, with or without writing back.
+  void NarrowedClosed();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -213,6 +223,18 @@ class TTabulo final : public QMainWindow {
   // The information sound when nothing failed, else the failure report.
   void ReportConvertFailures(int failures);
 
+  // The narrowed window (TTabuloRowOps.cpp). ShowNarrowed shows `rows` of
+  // this document in a narrowed window of its own, modal, with this window
+  // hidden meanwhile, and writes its edits back when the user says so; true
+  // when it did.
+  bool ShowNarrowed(const std::vector<int>& rows, const QString& caption);
+  // Makes this new window the narrowed window of `source`.
+  void BecomeNarrowed(const QString& caption, const TTabulo& source);
+  // Shows the narrowed window until it is closed; whether to write back.
+  bool RunNarrowed();
+  // The write-back question of a narrowed window's closing; false keeps it open.
+  bool NarrowedCloseQuery();
+
   // The calculation bar (TTabuloCalc.cpp).
   void CBCalcLineChange();
   void btnColNameClick(int tag);
@@ -262,6 +284,7 @@ class TTabulo final : public QMainWindow {
   bool m_startFilePending = false;
   bool m_activated = false;
   bool m_narrowed = false;
+  bool m_writeBack = false;  // a narrowed window's answer when it closed
   bool m_widthsChanged = false;  // column widths changed by hand since the last save
   platform::FontChoice m_gridFont;
 
@@ -299,6 +322,8 @@ class TTabulo final : public QMainWindow {
   QToolButton* BtnPaste = nullptr;
   QToolButton* BtnUndo = nullptr;
   QToolButton* BtnRedo = nullptr;
+  QToolButton* btnSort = nullptr;
+  QToolButton* btnQuery = nullptr;
   QToolButton* BtnReplace = nullptr;
   QToolButton* btnGPI = nullptr;
   QToolButton* BtnEditOff = nullptr;
@@ -331,6 +356,9 @@ class TTabulo final : public QMainWindow {
   QAction* mmZokusei = nullptr;
   QMenu* mmData = nullptr;
   QAction* mmReplace = nullptr;
+  QAction* mmSort = nullptr;
+  QAction* mmSentaku = nullptr;
+  QAction* mmSentakuOff = nullptr;
   QAction* mmDateItems[3] = {};  // mmDatePaste, mmTimePaste, mmDateTimePaste
   QAction* pmReplace = nullptr;
   QAction* mmDelCalcRow = nullptr;

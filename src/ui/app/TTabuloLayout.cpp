@@ -87,6 +87,8 @@ void TTabulo::CreateToolBar() {
   BtnPaste = AddToolButton("BtnPaste", "貼付", "クリップボードにあるデータを選択された場所にコピーします。");
   BtnUndo = AddToolButton("BtnUndo", "元に戻す", "直前の操作を取り消します。");
   BtnRedo = AddToolButton("BtnRedo", "やり直し", "取り消した操作をやり直します。");
+  btnSort = AddToolButton("btnSort", "整列", "データを整列します。");
+  btnQuery = AddToolButton("btnQuery", "絞込", "データを検索して絞り込みます。");
   BtnReplace = AddToolButton("BtnReplace", "置換", "選択された範囲の値を置換します。");
   btnGPI = AddToolButton("btnGPI", "列属性", "列ごとの属性を指定します。");
   btnRowAdd = AddToolButton("btnRowAdd", "行挿入", "行を挿入します。");
@@ -221,6 +223,8 @@ void TTabulo::ConnectEvents() {
   connect(BtnPaste, &QToolButton::clicked, this, [this] { mmPasteClick(0); });
   connect(BtnUndo, &QToolButton::clicked, this, &TTabulo::mmUndoClick);
   connect(BtnReplace, &QToolButton::clicked, this, &TTabulo::mmReplaceClick);
+  connect(btnSort, &QToolButton::clicked, this, &TTabulo::btnSortClick);
+  connect(btnQuery, &QToolButton::clicked, this, &TTabulo::btnQueryClick);
   connect(BtnRedo, &QToolButton::clicked, this, &TTabulo::mmRedoClick);
   connect(btnGPI, &QToolButton::clicked, this, &TTabulo::btnGPIClick);
   connect(btnRowAdd, &QToolButton::clicked, this, [this] { btnRowAddClick(0); });

@@ -223,12 +223,14 @@ void TTabulo::FormClose() {
 
 void TTabulo::closeEvent(QCloseEvent* event) {
   SyncDocumentFromView();
-  if (!FormCloseQuery()) {
+  // A narrowed window asks about writing back instead; it keeps no settings.
+  if (!(m_narrowed ? NarrowedCloseQuery() : FormCloseQuery())) {
     event->ignore();
     return;
   }
   if (!m_narrowed) FormClose();
   event->accept();
+  if (m_narrowed) emit NarrowedClosed();
 }
 
 void TTabulo::dragEnterEvent(QDragEnterEvent* event) {

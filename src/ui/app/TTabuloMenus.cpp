@@ -70,7 +70,9 @@ void TTabulo::CreateMenus() {
 
   mmData = bar->addMenu("データ操作(&D)");
   mmData->setObjectName("mmData");
+  mmSort = AddAction(mmData, "mmSort", "整列(&S)...", QKeySequence("F2"));
   mmFind = AddAction(mmData, "mmFind", "検索", QKeySequence("F3"));
+  mmSentaku = AddAction(mmData, "mmSentaku", "絞り込み検索(&F)...", QKeySequence("Ctrl+F3"));
   mmReplace = AddAction(mmData, "mmReplace", "置換(&R)...", QKeySequence("F4"));
   mmData->addSeparator();
   QAction* mmCalc = AddAction(mmData, "mmCalc", "集計・計算(&H)...", QKeySequence("F5"));
@@ -123,6 +125,11 @@ void TTabulo::CreateMenus() {
   mmNewWindow = AddAction(mmOption, "mmNewWindow", "新規作成は別ウィンドウを開く(&N)");
   mmWindowPos = AddAction(mmOption, "mmWindowPos", "ウィンドウの位置を保存する(&W)");
   for (QAction* item : {mmLine1Title, mmCloseMsg, mmNewWindow, mmWindowPos}) item->setCheckable(true);
+  // Only a narrowed window shows it.
+  mmSentakuOff = AddAction(mmOption, "mmSentakuOff", "絞り込み解除 Ctrl + Q", QKeySequence("Ctrl+Q"));
+  mmSentakuOff->setStatusTip("絞り込みを解除して元もが面に戻ります。");
+  mmSentakuOff->setVisible(false);
+  mmSentakuOff->setEnabled(false);
   for (QAction* item : {mmLine1Title, mmCloseMsg, mmNewWindow}) item->setChecked(true);
 
   QMenu* mmHelp = bar->addMenu("ﾍﾙﾌﾟ(&H)");
@@ -181,8 +188,11 @@ void TTabulo::CreateMenus() {
   connect(mmJumpTopRow, &QAction::triggered, this, &TTabulo::mmJumpTopRowClick);
   connect(mmJumpRow, &QAction::triggered, this, &TTabulo::mmJumpRowClick);
   connect(mmJumpLastRow, &QAction::triggered, this, &TTabulo::mmJumpLastRowClick);
+  connect(mmSort, &QAction::triggered, this, &TTabulo::btnSortClick);
   connect(mmFind, &QAction::triggered, this, &TTabulo::mmFindClick);
   connect(mmReplace, &QAction::triggered, this, &TTabulo::mmReplaceClick);
+  connect(mmSentaku, &QAction::triggered, this, &TTabulo::btnQueryClick);
+  connect(mmSentakuOff, &QAction::triggered, this, &TTabulo::mmSentakuOffClick);
   connect(mmRowAdd, &QAction::triggered, this, [this] { btnRowAddClick(1); });
   connect(mmRowIn, &QAction::triggered, this, [this] { btnRowAddClick(0); });
   connect(mmRowDel, &QAction::triggered, this, &TTabulo::btnRowDeleteClick);
