@@ -18,6 +18,7 @@ const std::vector<Verb>& AllVerbs() {
       {"eval", MessageId::CliEvalHelp, EvalOptions, RunEval},
       {"transform", MessageId::CliTransformHelp, TransformOptions, RunTransform},
       {"replace", MessageId::CliReplaceHelp, ReplaceOptions, RunReplace},
+      {"sort", MessageId::CliSortHelp, SortOptions, RunSort},
   };
   return verbs;
 }

@@ -40,4 +40,7 @@ int RunTransform(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> ReplaceOptions();
 int RunReplace(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+std::vector<CliOption> SortOptions();
+int RunSort(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tabulo::cli

@@ -108,6 +108,7 @@ enum class MessageId {
   CliReplaceHelp,
   CliConflictingOptions,
   CliReplaceNeeds,
+  CliSortHelp,
 };
 
 std::string_view MessageText(MessageId id);
