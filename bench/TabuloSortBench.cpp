@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/Corpus.h"
 #include "bench/ResidentMemory.h"
 #include "bench/Timing.h"
-#include "core/document/CsvReader.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/EditTransaction.h"
 #include "core/rows/Sort.h"
@@ -28,14 +28,7 @@ namespace {
 using tabulo::SortKind;
 using tabulo::TKeyItem;
 
-// The corpus's columns: フリガナ readings in full- and half-width katakana,
-// 都道府県 one of 47 prefectures, 住所 addresses (nearly all different), 価格
-// grouped integers ("650,784"), 日付 dates as "2011/05/17".
-constexpr int kReading = 3;
-constexpr int kPrefecture = 4;
-constexpr int kAddress = 5;
-constexpr int kPrice = 6;
-constexpr int kDate = 9;
+using namespace bench::corpus;
 
 // The peak resident memory since the last reset, in KiB; the reset makes the
 // current resident memory the peak.
@@ -93,14 +86,9 @@ int main(int argc, char** argv) {
   // Every large block straight from the system and back to it when freed, so
   // that each run's peak shows the memory that run takes.
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-  bench::YesPrompter prompter;
-  auto document = std::make_unique<tabulo::TableDocument>();
+  const std::unique_ptr<tabulo::TableDocument> document = bench::LoadCorpus(argv[1]);
   tabulo::TableDocument& grid = *document;
-  tabulo::LoadTextIntoGrid(argv[1], grid, true, prompter, nullptr);
-  tabulo::AdoptFirstLineAsTitles(grid);
-  tabulo::RenumberRows(grid);
-  std::printf("corpus %s: %d rows x %d columns, %.1f MB resident\n", argv[1], grid.RowCount() - 1, grid.ColCount(),
-              static_cast<double>(ResidentKiB()) / 1024);
+  std::printf("%.1f MB resident\n", static_cast<double>(ResidentKiB()) / 1024);
 
   Measure(grid, "price (number)", {{kPrice, SortKind::Number, true}});
   Measure(grid, "price descending", {{kPrice, SortKind::Number, false}});
