@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,19 +29,6 @@ using tabulo::TKeyItem;
 
 using namespace bench::corpus;
 
-// The peak resident memory since the last reset, in KiB; the reset makes the
-// current resident memory the peak.
-void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
-
-long PeakKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return 0;
-}
-
 void Measure(tabulo::TableDocument& grid, const char* what, const std::vector<TKeyItem>& keys) {
   const auto rows = static_cast<double>(grid.RowCount() - 1);
   double first = 0;
@@ -54,7 +40,7 @@ void Measure(tabulo::TableDocument& grid, const char* what, const std::vector<TK
   for (int run = 0; run < 3; ++run) {
     grid.ClearHistory();  // the last run's undone step goes, as the next step would drop it
     const long residentBefore = ResidentKiB();
-    ResetPeak();
+    ResetPeakResident();
     double sort = 0;
     const double whole = bench::Seconds([&] {
       tabulo::EditTransaction edit(grid, "整列");
@@ -64,7 +50,7 @@ void Measure(tabulo::TableDocument& grid, const char* what, const std::vector<TK
     });
     if (run == 0) {
       first = sort;
-      peakBytes = static_cast<double>(PeakKiB() - residentBefore) * 1024;
+      peakBytes = static_cast<double>(PeakResidentKiB() - residentBefore) * 1024;
       keptBytes = static_cast<double>(grid.History().MemoryBytes());
     }
     best = std::min(best, sort);
