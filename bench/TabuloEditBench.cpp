@@ -13,9 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/Corpus.h"
 #include "bench/Timing.h"
-#include "core/document/CsvReader.h"
-#include "core/document/DocumentOperations.h"
 #include "core/document/EditTransaction.h"
 #include "core/editing/CharClassCommands.h"
 #include "core/editing/CharClassMapping.h"
@@ -24,14 +23,8 @@
 namespace {
 
 using bench::Seconds;
-using bench::YesPrompter;
 
-// The corpus's columns: 3 フリガナ, 5 住所, 7 数量, 8 数値, 10 備考.
-constexpr int kReading = 3;
-constexpr int kAddress = 5;
-constexpr int kQuantity = 7;
-constexpr int kDecimal = 8;
-constexpr int kNote = 10;
+using namespace bench::corpus;
 
 void Measure(tabulo::TableDocument& grid, int repeat, const char* what, const std::function<int()>& command) {
   const int rows = grid.RowCount() - 1;
@@ -70,14 +63,9 @@ int main(int argc, char** argv) {
   int repeat = 3;
   if (argc >= 4 && std::string(argv[2]) == "--repeat") repeat = std::max(1, std::atoi(argv[3]));
 
-  YesPrompter prompter;
-  auto document = std::make_unique<tabulo::TableDocument>();
+  const std::unique_ptr<tabulo::TableDocument> document = bench::LoadCorpus(argv[1]);
   tabulo::TableDocument& grid = *document;
-  tabulo::LoadTextIntoGrid(argv[1], grid, true, prompter, nullptr);
-  tabulo::AdoptFirstLineAsTitles(grid);
-  tabulo::RenumberRows(grid);
   const int rows = grid.RowCount() - 1;
-  std::printf("corpus %s: %d rows x %d columns\n", argv[1], rows, grid.ColCount());
 
   const double tables = Seconds([] { tabulo::MapCharClass("a", tabulo::CharMapping::Upper); });
   std::printf("%-40s %7.3f s\n", "character tables built (first use)", tables);

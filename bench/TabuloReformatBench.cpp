@@ -11,9 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/Corpus.h"
 #include "bench/Timing.h"
-#include "core/document/CsvReader.h"
-#include "core/document/DocumentOperations.h"
 #include "core/document/EditTransaction.h"
 #include "core/editing/DateReformat.h"
 #include "core/editing/NumberReformat.h"
@@ -23,11 +22,9 @@ namespace {
 using tabulo::DateCommand;
 using tabulo::NumberCommand;
 
-// The corpus's columns: 価格 holds grouped integers ("650,784"), 数値
-// numbers with two decimals, 日付 dates as "2011/05/17".
-constexpr int kPrice = 6;
-constexpr int kNumber = 8;
-constexpr int kDate = 9;
+using bench::corpus::kDate;
+using bench::corpus::kPrice;
+constexpr int kNumber = bench::corpus::kDecimal;
 
 // Only the commands whose name holds this text are measured (all by default).
 std::string g_only;
@@ -60,14 +57,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (argc > 2) g_only = argv[2];
-  bench::YesPrompter prompter;
-  auto document = std::make_unique<tabulo::TableDocument>();
+  const std::unique_ptr<tabulo::TableDocument> document = bench::LoadCorpus(argv[1]);
   tabulo::TableDocument& grid = *document;
-  tabulo::LoadTextIntoGrid(argv[1], grid, true, prompter, nullptr);
-  tabulo::AdoptFirstLineAsTitles(grid);
-  tabulo::RenumberRows(grid);
   const int rows = grid.RowCount() - 1;
-  std::printf("corpus %s: %d rows x %d columns\n", argv[1], rows, grid.ColCount());
 
   const char* numberNames[] = {"round", "ceil", "floor", "truncate", "group", "ungroup", "currency", "uncurrency"};
   for (const int col : {kPrice, kNumber}) {

@@ -2,8 +2,8 @@
 # Builds a Release tree, makes the million-row corpus once, and measures the
 # core's reading and writing, the formula engine, character conversion and
 # trimming over a column, the narrowing search with its narrowed copy and
-# write-back, the batch tool's convert and filter end to end, and undo and
-# redo of commands over every row.
+# write-back, sorting, the batch tool's convert, filter and sort end to end,
+# and undo and redo of commands over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rows=${ROWS:-1000000}
@@ -12,7 +12,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -47,6 +47,9 @@ for _ in 1 2 3; do
 done
 rm -f "$data/filtered.csv" "$data/filtered.ctl"
 
+echo "sorting the rows:"
+"$root/build/release/bench/tabulo-sort-bench" "$corpus"
+
 echo "tabulo-cli convert (end to end, best of 3):"
 best=
 for _ in 1 2 3; do
@@ -55,6 +58,20 @@ for _ in 1 2 3; do
   echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
 done
 rm -f "$data/converted.csv" "$data/converted.cfg"
+
+# The corpus has no side file, so its first line gives the titles and every
+# column is a string column: the price key names its kind.
+for keys in "--key 価格:number" "--key 都道府県 --key フリガナ"; do
+  echo "tabulo-cli sort $keys (end to end, 3 runs):"
+  for _ in 1 2 3; do
+    rm -f "$data/sorted.csv" "$data/sorted.cfg"
+    # shellcheck disable=SC2086
+    line=$( { /usr/bin/time -f '%e %M' "$root/build/release/src/cli/tabulo-cli" sort "$corpus" -o "$data/sorted.csv" \
+      --first-line-titles yes $keys; } 2>&1 >/dev/null | tail -n 1)
+    echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
+  done
+done
+rm -f "$data/sorted.csv" "$data/sorted.cfg"
 
 echo "opening the corpus in the window (offscreen):"
 QT_QPA_PLATFORM=offscreen "$root/build/release/bench/tabulo-window-bench" "$corpus" 2>/dev/null

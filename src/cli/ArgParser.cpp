@@ -26,7 +26,10 @@ std::vector<std::string> YesNo() { return {"yes", "no"}; }
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<CliOption>& options) {
   ParsedArgs parsed;
-  for (const CliOption& option : options) parsed.values[option.name] = option.flag ? "no" : option.defaultValue;
+  for (const CliOption& option : options) {
+    parsed.values[option.name] = option.flag ? "no" : option.defaultValue;
+    if (option.repeated) parsed.repeats[option.name];
+  }
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -65,6 +68,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Cli
       throw UsageError(FormatMessage(MessageId::CliBadValue, {name, value, Join(option->choices)}));
     }
     parsed.values[option->name] = value;
+    if (option->repeated) parsed.repeats[option->name].push_back(value);
   }
   return parsed;
 }

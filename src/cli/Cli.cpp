@@ -19,6 +19,7 @@ const std::vector<Verb>& AllVerbs() {
       {"transform", MessageId::CliTransformHelp, TransformOptions, RunTransform},
       {"replace", MessageId::CliReplaceHelp, ReplaceOptions, RunReplace},
       {"filter", MessageId::CliFilterHelp, FilterOptionsSpec, RunFilter},
+      {"sort", MessageId::CliSortHelp, SortOptions, RunSort},
   };
   return verbs;
 }

@@ -42,5 +42,7 @@ int RunReplace(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 std::vector<CliOption> FilterOptionsSpec();
 int RunFilter(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+std::vector<CliOption> SortOptions();
+int RunSort(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulo::cli

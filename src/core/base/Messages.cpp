@@ -85,6 +85,7 @@ Entry EntryOf(MessageId id) {
               "  transform IN -o OUT 列の文字・数値・日付を整形して保存します。\n"
               "  replace IN -o OUT   列の値を置換して保存します。\n"
               "  filter IN -o OUT    条件を満たす行を絞り込んで保存します。\n"
+              "  sort IN -o OUT      行を整列して保存します。\n"
               "各 VERB の詳細は tabulo-cli VERB --help で表示します。"};
     case MessageId::CliUnknownVerb: return {"不明なコマンドです： {1}"};
     case MessageId::CliUnknownOption: return {"不明なオプションです： {1}"};
@@ -222,6 +223,21 @@ Entry EntryOf(MessageId id) {
               "保存のオプションは convert と同じです。--attributes yes では列の属性を .ctl に保存し、\n"
               "タイトル行と行番号は付けません。"};
     case MessageId::CliFilterNeedsText: return {"--text1, --text2, --text3 のどれかに検索データを指定して下さい。"};
+    case MessageId::CliSortHelp:
+      return {"使い方: tabulo-cli sort IN -o OUT --key 列[:種類][:asc|desc] [--key ...]\n"
+              "行を整列の画面と同じように並べ替え、行番号を振り直して保存します。集計行も他の行と同じように並びます。\n"
+              "--key は優先する順に指定します (整列の画面と同じく、使われるのは初めの 10 個までです)。\n"
+              "  種類: text       文字(a=A)  大文字と小文字を区別しない文字の順\n"
+              "        text-case  文字(a<A)  大文字と小文字を区別する文字の順 (小文字が先)\n"
+              "        bytes      文字(a>A)  文字コードの順 (大文字が先)\n"
+              "        number     数値\n"
+              "        date       日付\n"
+              "        time       時間\n"
+              "種類の既定は列のデータ型によります (文字列は text、整数・数値・通貨は number、日付型は date、\n"
+              "時間型は time)。方向の既定は asc (昇順) で、desc は降順です。数値・日付・時間として読めない\n"
+              "セルは、昇順では先頭に、降順では末尾に並びます。\n"
+              "末尾の \":語\" は上の種類や方向の語のときだけそう読むので、\":\" を含む列名もそのまま使えます。\n"
+              "列は列名か 1 から始まる列番号です。保存のオプションは convert と同じです。"};
   }
   return {};
 }

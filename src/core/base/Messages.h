@@ -115,6 +115,7 @@ enum class MessageId {
   NarrowedWriteBackQuestion,
   CliFilterHelp,
   CliFilterNeedsText,
+  CliSortHelp,
 };
 
 std::string_view MessageText(MessageId id);

@@ -12,6 +12,20 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
 
+// Rows read in their order in memory (as a file was read) come quickly; rows
+// that were sorted lie anywhere, and each would wait for memory in turn.
+// Asking a few rows ahead for the first bytes of their cells lets those
+// waits overlap.
+constexpr int kRowsAhead = 8;
+
+void PrefetchRow(const TableDocument& grid, int row) {
+  const char* cells = grid.RowCells(row).Data();
+  if (cells == nullptr) return;
+  __builtin_prefetch(cells);
+  __builtin_prefetch(cells + 64);
+  __builtin_prefetch(cells + 128);
+}
+
 // The comma format quotes a field holding a byte 0x01..0x20, a double quote
 // or a comma; the typed format one holding a double quote or a comma, and
 // also a tab or a line break, which would otherwise make a number column's
@@ -96,6 +110,8 @@ void WriteRows(const TableDocument& grid, SaveFormat format, bool withTitle, boo
   std::string out;  // grows to about kFlushSize and is reused from then on
   for (std::size_t k = first; k <= count; ++k) {
     const int row = k == 0 ? 0 : dataRow(k - 1);
+    // The rows a few places on are asked for ahead, wherever a sort left them.
+    if (k + kRowsAhead <= count) PrefetchRow(grid, dataRow(k + kRowsAhead - 1));
     const PackedRow cells = grid.RowCells(row);
     const auto cell = [&](int col) {
       return row == 0 || col == 0 ? grid.Cell(col, row) : cells.Cell(static_cast<std::uint32_t>(col - 1));

@@ -93,9 +93,12 @@ struct RowMoved {
   int to = 0;
 };
 
-// The rows put in a new order: applying puts row `order[i]` at i.
+// The rows put in a new order. Applying puts row i at order[i] when `back`
+// (the record of a reordering holds the order it made, to be taken back),
+// else row order[i] at i, and turns `back` around.
 struct RowsReordered {
   std::vector<int> order;
+  bool back = true;
 };
 
 // Columns taken out at `first`, with the texts of their cells.

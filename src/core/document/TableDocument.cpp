@@ -481,29 +481,16 @@ void TableDocument::ReorderColumns(std::span<const int> order) {
   });
 }
 
-void TableDocument::ReorderRows(std::span<const int> order) {
-  const std::size_t count = m_rows.size();
-  std::vector<bool> pending;
-  if (!IsOrderKeepingFirst(order, count, pending)) throw std::invalid_argument("not a row order");
+void TableDocument::ReorderRows(std::vector<int> order) {
+  std::vector<bool> seen;
+  if (!IsOrderKeepingFirst(order, m_rows.size(), seen)) throw std::invalid_argument("not a row order");
+  seen = std::vector<bool>();
+  RowVector moved = PermutedRows(order, false);
   if (Journaling()) {
-    AddRecord(RowsReordered{InverseOrder(order)});
+    AddRecord(RowsReordered{std::move(order), true});
     NoteRowsMoved();
   }
-  // Each cycle of the permutation is followed once, so every slot moves once
-  // and only one slot is held aside at a time.
-  for (std::size_t start = 1; start < count; ++start) {
-    if (!pending[start]) continue;
-    const RowSlot held = m_rows[start];
-    std::size_t to = start;
-    for (;;) {
-      pending[to] = false;
-      const auto from = static_cast<std::size_t>(order[to]);
-      if (from == start) break;
-      m_rows[to] = m_rows[from];
-      to = from;
-    }
-    m_rows[to] = held;
-  }
+  m_rows.swap(moved);  // only now: nothing above may leave the rows half moved or unrecorded
 }
 
 template <typename Edit>

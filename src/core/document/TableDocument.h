@@ -167,9 +167,10 @@ class TableDocument {
   // position i becomes the one that was at order[i], with its cells,
   // row-number text, height and link. `order` must be a permutation of
   // 0 .. RowCount()-1 with order[0] == 0 (the title row stays first);
-  // std::invalid_argument otherwise. An edit step keeps the order (4 bytes a
-  // row), not the rows.
-  void ReorderRows(std::span<const int> order);
+  // std::invalid_argument otherwise. An edit step keeps the order itself (4
+  // bytes a row), not the rows; meanwhile the new order of the slots takes 32
+  // bytes a row.
+  void ReorderRows(std::vector<int> order);
 
   // Edit steps. The changes a command makes between BeginStep and
   // CommitStep form one step of the history, which Undo takes back and Redo
@@ -225,6 +226,10 @@ class TableDocument {
   void TakeColumns(int first, int count, std::vector<GridColumn>& columns, CellTexts& cells);
   void PutColumns(int first, std::vector<GridColumn>& columns, const CellTexts& cells);
   std::vector<int> InverseOrder(std::span<const int> order) const;
+  using RowVector = std::vector<RowSlot, LargeAllocator<RowSlot>>;
+  // The slots in a new order: slot order[i] at i, or with `back` slot i at
+  // order[i].
+  RowVector PermutedRows(std::span<const int> order, bool back) const;
 
   using Column = GridColumn;
 
@@ -244,7 +249,7 @@ class TableDocument {
   void RebuildRowsFrom(int fromCol, Edit edit);
 
   std::vector<Column> m_columns;
-  std::vector<RowSlot, LargeAllocator<RowSlot>> m_rows;
+  RowVector m_rows;
   RowMemory m_memory;
   int m_defaultColWidth = kInitialColWidth;
   int m_defaultRowHeight = kInitialRowHeight;

@@ -338,9 +338,9 @@ void TableDocument::ApplyRecord(EditRecord& record, ChangeRecord& changes) {
     changes.Touch(m_col, rowMove->to);
     opposite = RowMoved{rowMove->to, rowMove->from};
   } else if (auto* rowOrder = std::get_if<RowsReordered>(&record)) {
-    std::vector<int> inverse = InverseOrder(rowOrder->order);
-    ReorderRows(rowOrder->order);
-    opposite = RowsReordered{std::move(inverse)};
+    RowVector moved = PermutedRows(rowOrder->order, rowOrder->back);
+    m_rows.swap(moved);
+    opposite = RowsReordered{std::move(rowOrder->order), !rowOrder->back};
   } else if (auto* removedColumns = std::get_if<ColumnsRemoved>(&record)) {
     const auto count = static_cast<int>(removedColumns->columns.size());
     PutColumns(removedColumns->first, removedColumns->columns, removedColumns->cells);
@@ -512,6 +512,22 @@ void TableDocument::PutColumns(int first, std::vector<GridColumn>& columns, cons
     }
     StoreCells(slot, row, true);
   }
+}
+
+TableDocument::RowVector TableDocument::PermutedRows(std::span<const int> order, bool back) const {
+  // A new vector rather than following the permutation's cycles in place:
+  // the slots are then read or written independently of each other, which
+  // the processor overlaps, instead of one after another.
+  RowVector moved(m_rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const auto other = static_cast<std::size_t>(order[i]);
+    if (back) {
+      moved[other] = m_rows[i];
+    } else {
+      moved[i] = m_rows[other];
+    }
+  }
+  return moved;
 }
 
 std::vector<int> TableDocument::InverseOrder(std::span<const int> order) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -46,7 +47,24 @@ std::optional<double> ValueOf(SortKind kind, std::string_view text, int currentY
   return static_cast<double>(*value);
 }
 
-bool IsText(SortKind kind) { return kind == SortKind::Text || kind == SortKind::TextCase || kind == SortKind::Bytes; }
+// A key while the rows are read: text keys hold their stored keys until
+// they are ranked.
+struct KeySource {
+  TKeyItem item;
+  std::unique_ptr<TextKeys> texts;
+  int currentYear = 0;  // for dates without a year
+
+  std::uint64_t Encode(std::string_view text) const {
+    if (texts) return reinterpret_cast<std::uintptr_t>(texts->KeyOf(text));
+    const std::optional<double> value = ValueOf(item.kind, text, currentYear);
+    return Direct(value ? OrderedBits(*value) : kNoValue);
+  }
+  // A stored key's rank, in the key's direction.
+  std::uint64_t Rank(std::uint64_t stored) const {
+    return Direct(TextKeys::RankOf(reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(stored))));
+  }
+  std::uint64_t Direct(std::uint64_t bits) const { return item.ascending ? bits : ~bits; }
+};
 
 }  // namespace
 
@@ -54,65 +72,53 @@ TRowKeys::TRowKeys(const TableDocument& grid, std::span<const TKeyItem> keys, Pr
   if (keys.empty()) throw std::invalid_argument("no sort key");
   keys = keys.first(std::min<std::size_t>(keys.size(), kMaxSortKeys));
   const auto rows = static_cast<std::size_t>(grid.RowCount() - 1);
+  std::vector<KeySource> sources;
   for (const TKeyItem& item : keys) {
     if (item.column < 1 || item.column >= grid.ColCount()) throw std::invalid_argument("sort key column");
-    Key& key = m_keys.emplace_back();
-    key.item = item;
-    if (IsText(item.kind)) key.texts = std::make_unique<TextKeys>(item.kind, rows);
-    if (m_keys.size() > 1) key.values.resize(rows);
+    KeySource& source = sources.emplace_back();
+    source.item = item;
+    const bool text = item.kind == SortKind::Text || item.kind == SortKind::TextCase || item.kind == SortKind::Bytes;
+    if (text) source.texts = std::make_unique<TextKeys>(item.kind, rows);
+    if (item.kind == SortKind::Date) source.currentYear = Today().year;
   }
-  if (std::any_of(keys.begin(), keys.end(), [](const TKeyItem& item) { return item.kind == SortKind::Date; })) {
-    m_currentYear = Today().year;
-  }
-
-  ProgressScope scope(progress);
+  m_restWidth = sources.size() - 1;
   m_items.resize(rows);
-  for (std::size_t i = 0; i < rows; ++i) {
-    const int row = static_cast<int>(i + 1);
-    const PackedRow cells = grid.RowCells(row);
-    m_items[i].row = static_cast<std::uint32_t>(row);
-    m_items[i].key = Encode(m_keys[0], cells.Cell(static_cast<std::uint32_t>(m_keys[0].item.column - 1)));
-    for (std::size_t k = 1; k < m_keys.size(); ++k) {
-      m_keys[k].values[i] = Encode(m_keys[k], cells.Cell(static_cast<std::uint32_t>(m_keys[k].item.column - 1)));
+  m_rest.resize(rows * m_restWidth);
+
+  {
+    ProgressScope scope(progress);
+    for (std::size_t i = 0; i < rows; ++i) {
+      const PackedRow cells = grid.RowCells(static_cast<int>(i + 1));
+      const auto cell = [&](const KeySource& source) {
+        return cells.Cell(static_cast<std::uint32_t>(source.item.column - 1));
+      };
+      m_items[i] = {sources[0].Encode(cell(sources[0])), static_cast<std::uint32_t>(i + 1)};
+      for (std::size_t k = 1; k < sources.size(); ++k) m_rest[i * m_restWidth + k - 1] = sources[k].Encode(cell(sources[k]));
+      if ((i & 0xFFF) == 0) scope.Update(i, rows);
     }
-    if ((i & 0xFFF) == 0) scope.Update(i, rows);
   }
-}
 
-TRowKeys::~TRowKeys() = default;
-
-std::uint64_t TRowKeys::Encode(Key& key, std::string_view text) const {
-  if (key.texts) return reinterpret_cast<std::uintptr_t>(key.texts->KeyOf(text));
-  const std::optional<double> value = ValueOf(key.item.kind, text, m_currentYear);
-  const std::uint64_t bits = value ? OrderedBits(*value) : kNoValue;
-  return key.item.ascending ? bits : ~bits;
-}
-
-int TRowKeys::CompareValues(const Key& key, std::uint64_t a, std::uint64_t b) noexcept {
-  if (key.texts) {
-    const int result = TextKeys::Compare(reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(a)),
-                                         reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(b)));
-    return key.item.ascending ? result : -result;
+  // Text keys become ranks; their stored keys go once they are read.
+  m_peakBytes = m_items.capacity() * sizeof(TRowItem) + m_rest.capacity() * sizeof(std::uint64_t);
+  for (const KeySource& source : sources) {
+    if (source.texts) m_peakBytes += source.texts->MemoryBytes();
   }
-  return (a > b) - (a < b);
-}
-
-int TRowKeys::CompareRows(const TRowItem& a, const TRowItem& b) const noexcept {
-  int result = CompareValues(m_keys[0], a.key, b.key);
-  for (std::size_t k = 1; result == 0 && k < m_keys.size(); ++k) {
-    const BigVector<std::uint64_t>& values = m_keys[k].values;
-    result = CompareValues(m_keys[k], values[a.row - 1], values[b.row - 1]);
+  std::size_t rankingBytes = 0;
+  for (std::size_t k = 0; k < sources.size(); ++k) {
+    KeySource& source = sources[k];
+    if (!source.texts) continue;
+    rankingBytes = std::max(rankingBytes, source.texts->RankKeys());
+    if (k == 0) {
+      for (TRowItem& item : m_items) item.key = source.Rank(item.key);
+    } else {
+      for (std::size_t i = 0; i < rows; ++i) {
+        std::uint64_t& key = m_rest[i * m_restWidth + k - 1];
+        key = source.Rank(key);
+      }
+    }
+    source.texts.reset();
   }
-  return result;
-}
-
-std::size_t TRowKeys::MemoryBytes() const noexcept {
-  std::size_t bytes = m_items.capacity() * sizeof(TRowItem);
-  for (const Key& key : m_keys) {
-    bytes += key.values.capacity() * sizeof(std::uint64_t);
-    if (key.texts) bytes += key.texts->MemoryBytes();
-  }
-  return bytes;
+  m_peakBytes += rankingBytes;
 }
 
 }  // namespace tabulo

@@ -11,8 +11,9 @@
 namespace tabulo {
 namespace {
 
-// Keys are stored behind their length: one byte below 255, else 255 and
-// four bytes.
+// A stored key: its rank (four bytes, written by RankKeys), its length (one
+// byte below 255, else 255 and four bytes), its bytes.
+constexpr std::size_t kRankSize = sizeof(std::uint32_t);
 constexpr unsigned char kLongLength = 0xFF;
 constexpr std::size_t kMaxBlockSize = std::size_t{1} << 20;
 constexpr std::size_t kMaxRecent = std::size_t{1} << 16;
@@ -20,13 +21,28 @@ constexpr std::size_t kMaxRecent = std::size_t{1} << 16;
 struct StoredKey {
   const unsigned char* bytes;
   std::uint32_t size;
+  std::size_t storedSize;  // rank, length and bytes
 };
 
 StoredKey Read(const unsigned char* key) noexcept {
-  if (key[0] != kLongLength) return {key + 1, key[0]};
+  const unsigned char* length = key + kRankSize;
+  if (length[0] != kLongLength) return {length + 1, length[0], kRankSize + 1 + length[0]};
   std::uint32_t size;
-  std::memcpy(&size, key + 1, sizeof size);
-  return {key + 1 + sizeof size, size};
+  std::memcpy(&size, length + 1, sizeof size);
+  return {length + 1 + sizeof size, size, kRankSize + 1 + sizeof size + size};
+}
+
+bool KeyLess(const unsigned char* a, const unsigned char* b) noexcept {
+  const StoredKey x = Read(a);
+  const StoredKey y = Read(b);
+  const int bytes = std::memcmp(x.bytes, y.bytes, std::min(x.size, y.size));
+  return bytes != 0 ? bytes < 0 : x.size < y.size;
+}
+
+bool KeyEqual(const unsigned char* a, const unsigned char* b) noexcept {
+  const StoredKey x = Read(a);
+  const StoredKey y = Read(b);
+  return x.size == y.size && std::memcmp(x.bytes, y.bytes, x.size) == 0;
 }
 
 }  // namespace
@@ -57,14 +73,14 @@ const unsigned char* TextKeys::KeyOf(std::string_view text) {
   if (m_kind == SortKind::Bytes) {
     key = Store({reinterpret_cast<const unsigned char*>(text.data()), text.size()});
   } else {
-    MakeKey(text);
+    MakeCollationKey(text);
     key = Store(m_bytes);
   }
   recent = {text.data(), text.size(), key};
   return key;
 }
 
-void TextKeys::MakeKey(std::string_view text) {
+void TextKeys::MakeCollationKey(std::string_view text) {
   m_converter->ToUtf16(text, m_utf16);
   if (m_bytes.size() < 64) m_bytes.resize(64);
   const auto length = static_cast<int32_t>(m_utf16.size());
@@ -79,36 +95,50 @@ void TextKeys::MakeKey(std::string_view text) {
 }
 
 const unsigned char* TextKeys::Store(std::span<const unsigned char> bytes) {
-  const std::size_t header = bytes.size() < kLongLength ? 1 : 1 + sizeof(std::uint32_t);
+  const std::size_t header = kRankSize + (bytes.size() < kLongLength ? 1 : 1 + sizeof(std::uint32_t));
   const std::size_t need = header + bytes.size();
   if (need > m_freeSize) {
     const std::size_t size = std::max(need, m_blockSize);
-    m_blocks.push_back(std::make_unique_for_overwrite<unsigned char[]>(size));
+    m_blocks.push_back({std::make_unique_for_overwrite<unsigned char[]>(size), 0});
     m_blockBytes += size;
-    m_free = m_blocks.back().get();
     m_freeSize = size;
   }
-  unsigned char* key = m_free;
-  if (header == 1) {
-    key[0] = static_cast<unsigned char>(bytes.size());
+  Block& block = m_blocks.back();
+  unsigned char* key = block.data.get() + block.used;
+  unsigned char* length = key + kRankSize;
+  if (bytes.size() < kLongLength) {
+    length[0] = static_cast<unsigned char>(bytes.size());
   } else {
-    key[0] = kLongLength;
+    length[0] = kLongLength;
     const auto size = static_cast<std::uint32_t>(bytes.size());
-    std::memcpy(key + 1, &size, sizeof size);
+    std::memcpy(length + 1, &size, sizeof size);
   }
   if (!bytes.empty()) std::memcpy(key + header, bytes.data(), bytes.size());
-  m_free += need;
+  block.used += need;
   m_freeSize -= need;
   return key;
 }
 
-int TextKeys::Compare(const unsigned char* a, const unsigned char* b) noexcept {
-  if (a == b) return 0;
-  const StoredKey x = Read(a);
-  const StoredKey y = Read(b);
-  const int bytes = std::memcmp(x.bytes, y.bytes, std::min(x.size, y.size));
-  if (bytes != 0) return bytes < 0 ? -1 : 1;
-  return x.size < y.size ? -1 : x.size > y.size ? 1 : 0;
+std::size_t TextKeys::RankKeys() {
+  std::vector<unsigned char*> keys;
+  for (Block& block : m_blocks) {
+    for (std::size_t at = 0; at < block.used; at += Read(block.data.get() + at).storedSize) {
+      keys.push_back(block.data.get() + at);
+    }
+  }
+  std::sort(keys.begin(), keys.end(), KeyLess);
+  std::uint32_t rank = 0;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (i > 0 && !KeyEqual(keys[i - 1], keys[i])) ++rank;
+    std::memcpy(keys[i], &rank, sizeof rank);
+  }
+  return keys.capacity() * sizeof(unsigned char*);
+}
+
+std::uint32_t TextKeys::RankOf(const unsigned char* key) noexcept {
+  std::uint32_t rank;
+  std::memcpy(&rank, key, sizeof rank);
+  return rank;
 }
 
 std::size_t TextKeys::MemoryBytes() const noexcept {

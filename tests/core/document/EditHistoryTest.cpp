@@ -109,13 +109,7 @@ class RandomEdits {
         if (cols - (last - first + 1) >= 2) grid.DeleteColumns(first, last);
         break;
       }
-      case 9: {
-        std::vector<int> order(static_cast<std::size_t>(cols));
-        for (int i = 0; i < cols; ++i) order[static_cast<std::size_t>(i)] = i;
-        std::shuffle(order.begin() + 1, order.end(), m_random);
-        grid.ReorderColumns(order);
-        break;
-      }
+      case 9: grid.ReorderColumns(ShuffledOrder(cols)); break;
       case 10: {
         TGPItem& item = grid.Item(Col(grid));
         item.DataType = static_cast<std::uint8_t>(Below(6));
@@ -137,13 +131,7 @@ class RandomEdits {
         break;
       }
       case 14: grid.CopyRowCells(Row(grid), grid.RowCells(Row(grid))); break;
-      case 15: {
-        std::vector<int> order(static_cast<std::size_t>(rows));
-        for (int i = 0; i < rows; ++i) order[static_cast<std::size_t>(i)] = i;
-        std::shuffle(order.begin() + 1, order.end(), m_random);
-        grid.ReorderRows(order);
-        break;
-      }
+      case 15: grid.ReorderRows(ShuffledOrder(rows)); break;
       default: {
         grid.SetSelection({Col(grid), Row(grid), Col(grid), Row(grid)});
         AddRow(grid, Below(2) == 0 ? AddPosition::AtCurrent : AddPosition::AtEnd);
@@ -157,6 +145,13 @@ class RandomEdits {
   int Below(int n) { return static_cast<int>(m_random() % static_cast<unsigned>(n)); }
 
  private:
+  // 0 .. count-1 in a random order that keeps 0 first.
+  std::vector<int> ShuffledOrder(int count) {
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
+    std::shuffle(order.begin() + 1, order.end(), m_random);
+    return order;
+  }
   int Col(const TableDocument& grid) { return 1 + Below(grid.ColCount() - 1); }
   int Row(const TableDocument& grid) { return 1 + Below(grid.RowCount() - 1); }
   std::string Text() {

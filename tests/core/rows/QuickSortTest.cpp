@@ -18,6 +18,7 @@
 namespace tabulo {
 namespace {
 
+using test::PivotKiller;
 using test::ReferenceQuickSort;
 
 // An item with a key and the place it started from, compared by key only.
@@ -55,34 +56,6 @@ TEST(QuickSort, ShuffledDistinctItemsStayWithinTheDepthLimit) {
       QuickSortItems(std::span(items), [](int a, int b) { return (a > b) - (a < b); });
   EXPECT_EQ(report.heapSortedRanges, 0u);
   EXPECT_TRUE(std::is_sorted(items.begin(), items.end()));
-}
-
-// McIlroy's adversary: values are settled only when the sort compares them,
-// always so that the pivot turns out as small as possible. Replaying the
-// settled values gives an input on which this quicksort takes n² steps.
-std::vector<int> PivotKiller(int size) {
-  const int gas = size;  // not settled yet: above every settled value
-  std::vector<int> value(static_cast<std::size_t>(size), gas);
-  int settled = 0;
-  int candidate = 0;
-  auto compare = [&](int x, int y) {
-    auto& vx = value[static_cast<std::size_t>(x)];
-    auto& vy = value[static_cast<std::size_t>(y)];
-    if (vx == gas && vy == gas) (x == candidate ? vx : vy) = settled++;
-    if (vx == gas) {
-      candidate = x;
-    } else if (vy == gas) {
-      candidate = y;
-    }
-    return vx - vy;
-  };
-  std::vector<int> ids(static_cast<std::size_t>(size));
-  for (int i = 0; i < size; ++i) ids[static_cast<std::size_t>(i)] = i;
-  ReferenceQuickSort(ids, compare);
-  for (int& v : value) {
-    if (v == gas) v = settled++;
-  }
-  return value;
 }
 
 TEST(QuickSort, AnInputMadeAgainstTheMiddlePivotStillSortsInNLogN) {

@@ -35,4 +35,32 @@ void ReferenceQuickSort(std::vector<T>& items, Compare compare) {
   if (items.size() > 1) ReferenceQuickSort(items, 0, static_cast<long>(items.size()) - 1, compare);
 }
 
+// McIlroy's adversary: values are settled only when the sort compares them,
+// always so that the pivot turns out as small as possible. Replaying the
+// settled values gives an input on which this quicksort takes n² steps.
+inline std::vector<int> PivotKiller(int size) {
+  const int gas = size;  // not settled yet: above every settled value
+  std::vector<int> value(static_cast<std::size_t>(size), gas);
+  int settled = 0;
+  int candidate = 0;
+  auto compare = [&](int x, int y) {
+    auto& vx = value[static_cast<std::size_t>(x)];
+    auto& vy = value[static_cast<std::size_t>(y)];
+    if (vx == gas && vy == gas) (x == candidate ? vx : vy) = settled++;
+    if (vx == gas) {
+      candidate = x;
+    } else if (vy == gas) {
+      candidate = y;
+    }
+    return vx - vy;
+  };
+  std::vector<int> ids(static_cast<std::size_t>(size));
+  for (int i = 0; i < size; ++i) ids[static_cast<std::size_t>(i)] = i;
+  ReferenceQuickSort(ids, compare);
+  for (int& v : value) {
+    if (v == gas) v = settled++;
+  }
+  return value;
+}
+
 }  // namespace tabulo::test

@@ -182,5 +182,18 @@ TEST(SortRows, EqualKeysComeOutInTheQuicksortsOrder) {
   }
 }
 
+// The rows' keys order as their numbers do, so a column made against the
+// middle pivot defeats the sort of rows as it would a plain quicksort; the
+// guard still finishes it with the rows in order.
+TEST(SortRows, AColumnMadeAgainstTheMiddlePivotStillSorts) {
+  constexpr int kRows = 4096;
+  std::vector<Cells> rows;
+  for (const int value : test::PivotKiller(kRows)) rows.push_back({std::to_string(value)});
+  TableDocument grid = test::GridOf(rows);
+  const TKeyItem key{1, SortKind::Number, true};
+  SortRows(grid, {&key, 1}, nullptr);
+  for (int row = 1; row <= kRows; ++row) ASSERT_EQ(grid.Cell(1, row), std::to_string(row - 1)) << "row " << row;
+}
+
 }  // namespace
 }  // namespace tabulo
