@@ -15,6 +15,7 @@
 
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
+#include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
 namespace {
@@ -24,12 +25,6 @@ constexpr std::array<const char*, 5> kSaveTypeCaptions = {"カンマ区切", "�
                                                           "引用符無し"};
 // Wide enough for a usual path; a longer one loses its start, not its file name.
 constexpr int kFileNamePanelWidth = 380;
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
   auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name);

@@ -18,6 +18,7 @@
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/OwnerCentre.h"
+#include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
 namespace {
@@ -43,12 +44,6 @@ constexpr std::array<MethodLook, 6> kMethodLooks = {{
 
 // The boxes are wide enough for a long column title or a short phrase.
 constexpr int kDataBoxWidth = 260;
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // The value a combo box stands for: a chosen entry of its list, as long as the
 // box still shows that entry's title, or else the typed text.

@@ -18,17 +18,12 @@
 #include "ui/app/HelpContexts.h"
 #include "ui/app/OwnerCentre.h"
 #include "ui/rows/OperatorBox.h"
+#include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
 namespace {
 
 constexpr const char* kSaveTypeCaptions[5] = {"カンマ区切", "タブ区切", "Ｋ３形式", "全てを \" で囲む", "引用符無し"};
-
-template <class Widget>
-Widget* Named(Widget* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 // A push button's caption in one colour, enabled or not.
 void PaintButtonCaption(QPushButton& button, const QColor& colour) {

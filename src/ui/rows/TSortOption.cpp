@@ -16,6 +16,7 @@
 #include "core/locale/Encoding.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/OwnerCentre.h"
+#include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
 namespace {
@@ -42,12 +43,6 @@ constexpr std::array<KindButton, 6> kKindButtons = {{
     {"日付", "選択されている項目を日付型として処理します。"},
     {"時間", "選択されている項目を時間型として処理します。"},
 }};
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
   auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name);
