@@ -2,8 +2,9 @@
 # Builds a Release tree, makes the million-row corpus once, and measures the
 # core's reading and writing, the formula engine, character conversion and
 # trimming over a column, the narrowing search with its narrowed copy and
-# write-back, sorting, the batch tool's convert, filter and sort end to end,
-# and undo and redo of commands over every row.
+# write-back, sorting, duplicate rows and the merge, the batch tool's convert,
+# filter, sort, dedupe and merge end to end, and undo and redo of commands
+# over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rows=${ROWS:-1000000}
@@ -12,7 +13,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-dedupe-merge-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -49,6 +50,25 @@ rm -f "$data/filtered.csv" "$data/filtered.ctl"
 
 echo "sorting the rows:"
 "$root/build/release/bench/tabulo-sort-bench" "$corpus"
+
+echo "duplicate rows and the merge:"
+"$root/build/release/bench/tabulo-dedupe-merge-bench" "$corpus" --other "$data/merge-other.csv"
+
+echo "tabulo-cli dedupe, delete by 都道府県 and 日付 (end to end, best of 3):"
+for _ in 1 2 3; do
+  line=$( { /usr/bin/time -f '%e %M' "$root/build/release/src/cli/tabulo-cli" dedupe "$corpus" -o "$data/deduped.csv" \
+    --first-line-titles yes --columns 都道府県,日付 --mode delete; } 2>&1 >/dev/null | tail -n 1)
+  echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
+done
+rm -f "$data/deduped.csv" "$data/deduped.cfg"
+
+echo "tabulo-cli merge, 100,000 lines by ID replacing 備考 (end to end, best of 3):"
+for _ in 1 2 3; do
+  line=$( { /usr/bin/time -f '%e %M' "$root/build/release/src/cli/tabulo-cli" merge "$corpus" "$data/merge-other.csv" \
+    -o "$data/merged.csv" --first-line-titles yes --key ID=0 --replace 備考=1; } 2>&1 >/dev/null | tail -n 1)
+  echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
+done
+rm -f "$data/merged.csv" "$data/merged.cfg" "$data/merge-other.csv"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=

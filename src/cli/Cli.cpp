@@ -20,6 +20,8 @@ const std::vector<Verb>& AllVerbs() {
       {"replace", MessageId::CliReplaceHelp, ReplaceOptions, RunReplace},
       {"filter", MessageId::CliFilterHelp, FilterOptionsSpec, RunFilter},
       {"sort", MessageId::CliSortHelp, SortOptions, RunSort},
+      {"dedupe", MessageId::CliDedupeHelp, DedupeOptions, RunDedupe},
+      {"merge", MessageId::CliMergeHelp, MergeOptionsSpec, RunMerge},
   };
   return verbs;
 }

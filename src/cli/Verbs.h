@@ -45,4 +45,10 @@ int RunFilter(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> SortOptions();
 int RunSort(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+std::vector<CliOption> DedupeOptions();
+int RunDedupe(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
+std::vector<CliOption> MergeOptionsSpec();
+int RunMerge(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tabulo::cli

@@ -86,6 +86,8 @@ Entry EntryOf(MessageId id) {
               "  replace IN -o OUT   列の値を置換して保存します。\n"
               "  filter IN -o OUT    条件を満たす行を絞り込んで保存します。\n"
               "  sort IN -o OUT      行を整列して保存します。\n"
+              "  dedupe IN -o OUT    重複する行を削除するか、抜き出して保存します。\n"
+              "  merge IN OTHER -o OUT 他のファイルのデータを併合して保存します。\n"
               "各 VERB の詳細は tabulo-cli VERB --help で表示します。"};
     case MessageId::CliUnknownVerb: return {"不明なコマンドです： {1}"};
     case MessageId::CliUnknownOption: return {"不明なオプションです： {1}"};
@@ -238,6 +240,43 @@ Entry EntryOf(MessageId id) {
               "セルは、昇順では先頭に、降順では末尾に並びます。\n"
               "末尾の \":語\" は上の種類や方向の語のときだけそう読むので、\":\" を含む列名もそのまま使えます。\n"
               "列は列名か 1 から始まる列番号です。保存のオプションは convert と同じです。"};
+    case MessageId::DuplicatesNotFound: return {"重複する行は見つかりませんでした。", kWarning};
+    case MessageId::DuplicatesDeleteQuestion:
+      return {"{1} 件のデータが削除対象として見つかりました。\n\n削除してよろしいですか？\n", kYesNo};
+    case MessageId::CliDedupeHelp:
+      return {"使い方: tabulo-cli dedupe IN -o OUT --columns 列,列,... --mode delete|show\n"
+              "         [--ignore-kana yes|no] [--ignore-width yes|no] [--ignore-case yes|no]\n"
+              "重複行抽出の画面と同じように、選んだ列の値が同じ行を探します。\n"
+              "  delete  後方の行を削除する: 各グループの一番上の行を残して、後の行を削除して保存します。\n"
+              "          削除した件数を標準エラーに書きます。\n"
+              "  show    抽出して表示する: 重複する全ての行を、グループごとに行番号の順に並べて保存します。\n"
+              "  --ignore-kana yes|no   カタカナとひらがなを区別しない (既定: no)\n"
+              "  --ignore-width yes|no  半角と全角を区別しない (既定: no)\n"
+              "  --ignore-case yes|no   大文字と小文字を区別しない (既定: no)\n"
+              "重複する行が無い時は何も書かずに 1 で終了します。\n"
+              "列は列名か 1 から始まる列番号です。保存のオプションは convert と同じです。"};
+    case MessageId::MergeNoMatch: return {"条件に一致する行が見つかりませんでした。", kWarning};
+    case MessageId::MergeRowsChanged:
+      return {"{1} 行のデータを変換しました。", {Sound::Information, BoxStyle::Confirmation, Buttons::Ok}};
+    case MessageId::CliMergeHelp:
+      return {"使い方: tabulo-cli merge IN OTHER -o OUT --key 列=項目[,列=項目…]\n"
+              "         [--replace 列=項目,…] [--append 列=項目,…]\n"
+              "         [--ignore-kana yes|no] [--ignore-width yes|no] [--ignore-case yes|no]\n"
+              "併合の画面と同じように、他のファイル OTHER のデータを IN に取り込んで保存します。\n"
+              "比較する列 (--key) の値が OTHER の行の項目の値と同じ行に、その行の項目を書きます。\n"
+              "  --key      比較: 比較する列と項目の組 (1 つ以上)。複数の組は列の順に区切りなしでつなげて比較します。\n"
+              "  --replace  置換: 列の値を項目の値で置き換えます。\n"
+              "  --append   連結: 列の値の後ろに項目の値をつなげます。\n"
+              "列は列名か 1 から始まる列番号 (0 は行番号の列で、比較にだけ使えます)、\n"
+              "項目は OTHER の項目の番号で、併合の画面の一覧と同じく 0 から数えます。\n"
+              "タイトル行も比較します。OTHER に同じ値の行が複数ある時は、最初の行のデータを使います。\n"
+              "  --ignore-kana yes|no   カタカナとひらがなを区別しない (既定: no)\n"
+              "  --ignore-width yes|no  半角と全角を区別しない (既定: no)\n"
+              "  --ignore-case yes|no   大文字と小文字を区別しない (既定: yes)\n"
+              "変換した行の数を標準エラーに書きます。一致する行が無い時は何も書かずに 1 で終了します。\n"
+              "保存のオプションは convert と同じです。"};
+    case MessageId::CliMergeNeedsColumns: return {"--key と、--replace か --append のどちらかを指定して下さい。"};
+    case MessageId::CliMergeBadPair: return {"{1} は 列=項目 の形で指定して下さい (項目は 0 から始まる番号)。"};
   }
   return {};
 }

@@ -116,6 +116,14 @@ enum class MessageId {
   CliFilterHelp,
   CliFilterNeedsText,
   CliSortHelp,
+  DuplicatesNotFound,
+  DuplicatesDeleteQuestion,
+  CliDedupeHelp,
+  MergeNoMatch,
+  MergeRowsChanged,
+  CliMergeHelp,
+  CliMergeNeedsColumns,
+  CliMergeBadPair,
 };
 
 std::string_view MessageText(MessageId id);

@@ -1,6 +1,8 @@
 #include "ui/app/ChosenCaption.h"
 
+#include <QColor>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tabulo::ui {
@@ -12,6 +14,13 @@ void PaintCaption(QWidget& control, bool chosen) {
     palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::blue);
   }
   control.setPalette(palette);
+}
+
+void PaintButtonCaption(QPushButton& button, const QColor& colour) {
+  QPalette palette = button.palette();
+  palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+  button.setPalette(palette);
 }
 
 }  // namespace tabulo::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+class QColor;
+class QPushButton;
 class QWidget;
 
 namespace tabulo::ui {
@@ -8,5 +10,9 @@ namespace tabulo::ui {
 // takes the window-text colour of its parent. Only the active and inactive
 // colours change, so a disabled control still looks disabled.
 void PaintCaption(QWidget& control, bool chosen);
+
+// A push button's caption in one colour, enabled or not (a red cancel
+// button, a blue OK button).
+void PaintButtonCaption(QPushButton& button, const QColor& colour);
 
 }  // namespace tabulo::ui

@@ -10,7 +10,9 @@ inline constexpr int kHelpCalcBar = 10007;
 inline constexpr int kHelpFindBar = 10009;
 inline constexpr int kHelpFilter = 10010;
 inline constexpr int kHelpSort = 10008;
+inline constexpr int kHelpDuplicates = 10011;
 inline constexpr int kHelpReplace = 10012;
+inline constexpr int kHelpMerge = 10013;
 inline constexpr int kHelpCalcDialog = 10014;
 inline constexpr int kHelpColumnAttributes = 10015;
 

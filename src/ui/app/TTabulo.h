@@ -135,6 +135,10 @@ class TTabulo final : public QMainWindow {
   void btnSortClick();
   void btnQueryClick();
   void mmSentakuOffClick();
+  // Duplicate rows and merging with another file (TTabuloDuplicates.cpp,
+  // TTabuloMerge.cpp).
+  void mmDaburiClick();
+  void mmHeigouClick();
   void pmDelCalcRowClick();
   void mmCalcClick();
   void BtnDoCalcClick();
@@ -357,6 +361,8 @@ class TTabulo final : public QMainWindow {
   QMenu* mmData = nullptr;
   QAction* mmReplace = nullptr;
   QAction* mmSort = nullptr;
+  QAction* mmDaburi = nullptr;
+  QAction* mmHeigou = nullptr;
   QAction* mmSentaku = nullptr;
   QAction* mmSentakuOff = nullptr;
   QAction* mmDateItems[3] = {};  // mmDatePaste, mmTimePaste, mmDateTimePaste

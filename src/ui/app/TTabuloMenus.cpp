@@ -73,7 +73,9 @@ void TTabulo::CreateMenus() {
   mmSort = AddAction(mmData, "mmSort", "整列(&S)...", QKeySequence("F2"));
   mmFind = AddAction(mmData, "mmFind", "検索", QKeySequence("F3"));
   mmSentaku = AddAction(mmData, "mmSentaku", "絞り込み検索(&F)...", QKeySequence("Ctrl+F3"));
+  mmDaburi = AddAction(mmData, "mmDaburi", "重複行抽出...", QKeySequence("Shift+F3"));
   mmReplace = AddAction(mmData, "mmReplace", "置換(&R)...", QKeySequence("F4"));
+  mmHeigou = AddAction(mmData, "mmHeigou", "併合(&T)", QKeySequence("Shift+F4"));
   mmData->addSeparator();
   QAction* mmCalc = AddAction(mmData, "mmCalc", "集計・計算(&H)...", QKeySequence("F5"));
   mmDelCalcRow = AddAction(mmData, "mmDelCalcRow", "集計行削除(&E)", QKeySequence("Shift+F5"));
@@ -192,6 +194,8 @@ void TTabulo::CreateMenus() {
   connect(mmFind, &QAction::triggered, this, &TTabulo::mmFindClick);
   connect(mmReplace, &QAction::triggered, this, &TTabulo::mmReplaceClick);
   connect(mmSentaku, &QAction::triggered, this, &TTabulo::btnQueryClick);
+  connect(mmDaburi, &QAction::triggered, this, &TTabulo::mmDaburiClick);
+  connect(mmHeigou, &QAction::triggered, this, &TTabulo::mmHeigouClick);
   connect(mmSentakuOff, &QAction::triggered, this, &TTabulo::mmSentakuOffClick);
   connect(mmRowAdd, &QAction::triggered, this, [this] { btnRowAddClick(1); });
   connect(mmRowIn, &QAction::triggered, this, [this] { btnRowAddClick(0); });

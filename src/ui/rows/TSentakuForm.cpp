@@ -19,19 +19,12 @@
 #include "ui/app/OwnerCentre.h"
 #include "ui/rows/OperatorBox.h"
 #include "ui/app/NamedControl.h"
+#include "ui/rows/CompareOptionBoxes.h"
 
 namespace tabulo::ui {
 namespace {
 
 constexpr const char* kSaveTypeCaptions[5] = {"カンマ区切", "タブ区切", "Ｋ３形式", "全てを \" で囲む", "引用符無し"};
-
-// A push button's caption in one colour, enabled or not.
-void PaintButtonCaption(QPushButton& button, const QColor& colour) {
-  QPalette palette = button.palette();
-  palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
-  palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
-  button.setPalette(palette);
-}
 
 std::string Sjis(const QString& text) { return Cp932Converter().FromUtf16(text.toStdU16String()); }
 
@@ -87,10 +80,10 @@ void TSentakuForm::BuildControls(const TableDocument& grid, const SaveOptions& p
   RDAnd = Named(new QRadioButton(QStringLiteral("AND"), options), "RDAnd");
   RDOr = Named(new QRadioButton(QStringLiteral("OR"), options), "RDOr");
   RDAnd->setChecked(true);
-  CBNoKataHira = Named(new QCheckBox(QStringLiteral("カタカナとひらがなを区別しない"), options), "CBNoKataHira");
-  CBNoHanZen = Named(new QCheckBox(QStringLiteral("半角と全角を区別しない"), options), "CBNoHanZen");
-  CBNoLS = Named(new QCheckBox(QStringLiteral("大文字と小文字を区別しない"), options), "CBNoLS");
-  CBNoLS->setChecked(true);
+  const CompareOptionBoxes compare = NewCompareOptionBoxes(options, true);
+  CBNoKataHira = compare.noKataHira;
+  CBNoHanZen = compare.noHanZen;
+  CBNoLS = compare.noLS;
   auto* optionsLayout = new QGridLayout(options);
   optionsLayout->addWidget(RDAnd, 0, 0);
   optionsLayout->addWidget(RDOr, 1, 0);

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <functional>
 
+#include "support/ModalSteps.h"
 #include "support/WindowFixture.h"
 #include "ui/app/GridModel.h"
 
@@ -21,25 +22,8 @@ using tabulo::Answer;
 namespace tabulo::ui {
 namespace {
 
-// Runs `steps` on the modal dialog once it is open.
-void OnDialog(std::function<void(QWidget&)> steps) {
-  QTimer::singleShot(0, [steps] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    QVERIFY(dialog != nullptr);
-    steps(*dialog);
-  });
-}
-
-// Runs `steps` on the narrowed window once it is shown.
-void OnNarrowedWindow(std::function<void(TTabulo&)> steps, int tries = 200) {
-  QTimer::singleShot(10, [steps, tries] {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* window = qobject_cast<TTabulo*>(widget);
-      if (window != nullptr && window->Narrowed() && window->isVisible()) return steps(*window);
-    }
-    if (tries > 0) OnNarrowedWindow(steps, tries - 1);
-  });
-}
+using test::OnDialog;
+using test::OnNarrowedWindow;
 
 // Fills the filter dialog's first condition and runs it.
 void RunFilter(QWidget& dialog, int column, const char* text) {

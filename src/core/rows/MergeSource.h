@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/document/Delimiter.h"
+
+namespace tabulo {
+
+// One field of a line of the other file: the field with the 0-based `index`,
+// empty when the line has fewer fields. Walking from the start, a field that
+// begins with a double quote (unless the delimiter is TAB) is a quoted string:
+// its quotes are removed, doubled quotes inside stand for one, and the walk
+// goes on after the closing quote (without one the field takes the rest of
+// the line); any other field runs up to the next delimiter. After a field one
+// delimiter is skipped if it follows. Steps over double-byte characters as
+// units.
+std::string ExtractField(std::string_view line, Delimiter delimiter, int index);
+
+// The other file of a merge: its lines in one buffer, its delimiter, its
+// field count and the labels of its fields.
+class MergeSource {
+ public:
+  // Reads the file; throws FileError when it cannot be read.
+  static MergeSource Read(const std::filesystem::path& path);
+  // The same from bytes already in memory.
+  static MergeSource FromBytes(std::string_view bytes);
+
+  // Lines end at CR LF, CR or LF; a last line without a break counts, a
+  // final break adds no empty line.
+  std::size_t LineCount() const noexcept { return m_lines.size(); }
+  std::string_view Line(std::size_t index) const noexcept {
+    const auto& [begin, end] = m_lines[index];
+    return std::string_view(m_bytes).substr(begin, end - begin);
+  }
+
+  // TAB if one of the first ten lines holds a TAB, else a comma if one holds
+  // a comma, else a blank.
+  Delimiter FieldDelimiter() const noexcept { return m_delimiter; }
+  // The largest number of fields among the first ten lines (SplitLine).
+  int FieldCount() const noexcept { return m_fieldCount; }
+  // Field i of the first line, for i below FieldCount.
+  const std::vector<std::string>& Labels() const noexcept { return m_labels; }
+
+ private:
+  MergeSource(std::string bytes, std::vector<std::pair<std::size_t, std::size_t>> lines);
+
+  std::string m_bytes;
+  std::vector<std::pair<std::size_t, std::size_t>> m_lines;
+  Delimiter m_delimiter = Delimiter::Blank;
+  int m_fieldCount = 0;
+  std::vector<std::string> m_labels;
+};
+
+}  // namespace tabulo
