@@ -15,30 +15,39 @@
 namespace tabulo {
 namespace {
 
-// The keys of all rows in one buffer. A key is stored as its cells, each as
-// a four-byte length and the normalised bytes, so that cells never run into
-// one another; the TAB-joined form the collation sees is made from it for
-// the few keys that need ordering.
-class RowKeyStore {
+// The normalised keys of all rows in one buffer (the first half of the
+// progress). A key is stored as its cells, each as a four-byte length and
+// the normalised bytes, so that cells never run into one another.
+class StoredKeys {
  public:
-  explicit RowKeyStore(std::size_t rows) { m_starts.reserve(rows + 1); m_starts.push_back(0); }
-
-  void AddCell(std::string_view cell) {
-    const auto size = static_cast<std::uint32_t>(cell.size());
-    char length[sizeof size];
-    std::memcpy(length, &size, sizeof size);
-    m_bytes.append(length, sizeof size);
-    m_bytes.append(cell);
+  StoredKeys(const TableDocument& grid, const DuplicateOptions& options, ProgressScope& scope) {
+    const int last = grid.RowCount() - 1;
+    m_starts.reserve(static_cast<std::size_t>(std::max(last, 0)) + 2);
+    m_starts.push_back(0);  // no row 0
+    m_starts.push_back(0);
+    CompareNormalizer normalise(options.ignoreKana, options.ignoreWidth, options.ignoreCase);
+    constexpr int kSample = 4096;  // rows from which the room for all keys is estimated
+    for (int row = 1; row <= last; ++row) {
+      for (int col : options.columns) {
+        const std::string_view cell = normalise(grid.Cell(col, row));
+        const auto size = static_cast<std::uint32_t>(cell.size());
+        char length[sizeof size];
+        std::memcpy(length, &size, sizeof size);
+        m_bytes.append(length, sizeof size);
+        m_bytes.append(cell);
+      }
+      m_starts.push_back(m_bytes.size());
+      if (row == kSample && last > kSample) {
+        m_bytes.reserve(m_bytes.size() / kSample * static_cast<std::size_t>(last) * 9 / 8);
+      }
+      if ((row & 0xFFFF) == 0) scope.Update(static_cast<std::uint64_t>(row), static_cast<std::uint64_t>(last) * 2);
+    }
   }
-  void EndKey() { m_starts.push_back(m_bytes.size()); }
 
-  // The stored key of the i-th row added.
-  std::string_view Key(std::size_t i) const noexcept {
-    return std::string_view(m_bytes).substr(m_starts[i], m_starts[i + 1] - m_starts[i]);
-  }
-
-  // The key as TAB + cell for each cell.
-  static std::string Joined(std::string_view key) {
+  std::size_t Hash(int row) const noexcept { return std::hash<std::string_view>()(Key(row)); }
+  bool Equal(int a, int b) const noexcept { return Key(a) == Key(b); }
+  std::string Joined(int row) const {
+    const std::string_view key = Key(row);
     std::string joined;
     joined.reserve(key.size());
     std::size_t at = 0;
@@ -54,48 +63,64 @@ class RowKeyStore {
   }
 
  private:
+  std::string_view Key(int row) const noexcept {
+    const auto r = static_cast<std::size_t>(row);
+    return std::string_view(m_bytes).substr(m_starts[r], m_starts[r + 1] - m_starts[r]);
+  }
+
   std::string m_bytes;
-  std::vector<std::size_t> m_starts;
+  std::vector<std::size_t> m_starts;  // by row; row r's key ends where row r + 1's starts
 };
 
-// Groups the rows by key with an open-addressed table of group numbers.
+// The rows grouped by key, each group's rows in ascending order.
 struct Grouping {
-  std::vector<std::int32_t> firstRow;  // per group, as an index of the store
+  std::vector<std::int32_t> firstRow;  // per group
   std::vector<std::int32_t> lastRow;
   std::vector<std::int32_t> size;
-  std::vector<std::int32_t> next;      // per row: the next row of its group, or -1
+  std::vector<std::int32_t> next;      // per row: the next row of its group, or 0
 };
 
-Grouping GroupKeys(const RowKeyStore& store, std::size_t count) {
+// Groups data rows 1 to `last` with an open-addressed table of groups. A slot
+// holds a group and the upper bits of its key's hash, so that most probes
+// that meet another group never look at that group's key (the second half
+// of the progress).
+Grouping GroupKeys(const StoredKeys& keys, int last, ProgressScope& scope) {
+  struct Slot {
+    std::int32_t group = -1;
+    std::uint32_t check = 0;
+  };
+  const auto count = static_cast<std::size_t>(std::max(last, 0));
   Grouping grouping;
-  grouping.next.assign(count, -1);
-  std::vector<std::int32_t> slots(std::bit_ceil(std::max<std::size_t>(count * 2, 16)), -1);
+  grouping.next.assign(count + 1, 0);
+  std::vector<Slot> slots(std::bit_ceil(std::max<std::size_t>(count * 2, 16)));
   const std::size_t mask = slots.size() - 1;
-  const std::hash<std::string_view> hash;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view key = store.Key(i);
-    std::size_t slot = hash(key) & mask;
-    while (slots[slot] >= 0 && store.Key(static_cast<std::size_t>(grouping.firstRow[static_cast<std::size_t>(slots[slot])])) != key) {
+  for (int row = 1; row <= last; ++row) {
+    const std::size_t hash = keys.Hash(row);
+    const auto check = static_cast<std::uint32_t>(hash >> 32);
+    std::size_t slot = hash & mask;
+    while (slots[slot].group >= 0 &&
+           (slots[slot].check != check ||
+            !keys.Equal(grouping.firstRow[static_cast<std::size_t>(slots[slot].group)], row))) {
       slot = (slot + 1) & mask;
     }
-    const auto row = static_cast<std::int32_t>(i);
-    if (slots[slot] < 0) {
-      slots[slot] = static_cast<std::int32_t>(grouping.firstRow.size());
+    if (slots[slot].group < 0) {
+      slots[slot] = {static_cast<std::int32_t>(grouping.firstRow.size()), check};
       grouping.firstRow.push_back(row);
       grouping.lastRow.push_back(row);
       grouping.size.push_back(1);
     } else {
-      const auto group = static_cast<std::size_t>(slots[slot]);
+      const auto group = static_cast<std::size_t>(slots[slot].group);
       grouping.next[static_cast<std::size_t>(grouping.lastRow[group])] = row;
       grouping.lastRow[group] = row;
       ++grouping.size[group];
     }
+    if ((row & 0xFFFF) == 0) scope.Update(static_cast<std::uint64_t>(row) + count, count * 2);
   }
   return grouping;
 }
 
-// The groups of two or more, ordered as the options say.
-std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const RowKeyStore& store, bool ordered) {
+// The groups of two or more, in the collation of their keys when `ordered`.
+std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const StoredKeys& keys, bool ordered) {
   std::vector<std::size_t> chosen;
   for (std::size_t group = 0; group < grouping.size.size(); ++group) {
     if (grouping.size[group] > 1) chosen.push_back(group);
@@ -110,23 +135,31 @@ std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const RowKeyStor
   TextKeys collation(SortKind::Text, chosen.size());
   std::vector<Entry> entries;
   entries.reserve(chosen.size());
-  for (std::size_t group : chosen) {
-    std::string joined = RowKeyStore::Joined(store.Key(static_cast<std::size_t>(grouping.firstRow[group])));
-    entries.push_back({std::move(joined), nullptr, group});
-  }
-  // The collation keys point into the store of `collation`; the texts must not move meanwhile.
+  for (std::size_t group : chosen) entries.push_back({keys.Joined(grouping.firstRow[group]), nullptr, group});
+  // The collator remembers texts by address: they must not move meanwhile.
   for (Entry& entry : entries) entry.collationKey = collation.KeyOf(entry.joined);
   collation.RankKeys();
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     const std::uint32_t x = TextKeys::RankOf(a.collationKey);
     const std::uint32_t y = TextKeys::RankOf(b.collationKey);
     if (x != y) return x < y;
-    // Equal keys never meet here (each group has its own key); a TAB
-    // inside a cell can make two groups join to the same text.
+    // Two groups may join to the same text when a cell holds a TAB.
     return a.joined != b.joined ? a.joined < b.joined : a.group < b.group;
   });
   for (std::size_t i = 0; i < entries.size(); ++i) chosen[i] = entries[i].group;
   return chosen;
+}
+
+DuplicateGroups CollectGroups(const StoredKeys& keys, int last, bool ordered, ProgressScope& scope) {
+  const Grouping grouping = GroupKeys(keys, last, scope);
+  DuplicateGroups groups;
+  for (std::size_t group : ChosenGroups(grouping, keys, ordered)) {
+    groups.starts.push_back(groups.rows.size());
+    for (std::int32_t row = grouping.firstRow[group]; row > 0; row = grouping.next[static_cast<std::size_t>(row)]) {
+      groups.rows.push_back(row);
+    }
+  }
+  return groups;
 }
 
 }  // namespace
@@ -149,24 +182,8 @@ DuplicateGroups FindDuplicateGroups(const TableDocument& grid, const DuplicateOp
   }
   ProgressScope scope(progress);
   const int last = grid.RowCount() - 1;
-  const auto count = static_cast<std::size_t>(std::max(last, 0));
-  RowKeyStore store(count);
-  CompareNormalizer normalise(options.ignoreKana, options.ignoreWidth, options.ignoreCase);
-  for (int row = 1; row <= last; ++row) {
-    for (int col : options.columns) store.AddCell(normalise(grid.Cell(col, row)));
-    store.EndKey();
-    if ((row & 0xFFFF) == 0) scope.Update(static_cast<std::uint64_t>(row), count);
-  }
-
-  const Grouping grouping = GroupKeys(store, count);
-  DuplicateGroups groups;
-  for (std::size_t group : ChosenGroups(grouping, store, ordered)) {
-    groups.starts.push_back(groups.rows.size());
-    for (std::int32_t i = grouping.firstRow[group]; i >= 0; i = grouping.next[static_cast<std::size_t>(i)]) {
-      groups.rows.push_back(i + 1);
-    }
-  }
-  return groups;
+  const StoredKeys keys(grid, options, scope);
+  return CollectGroups(keys, last, ordered, scope);
 }
 
 std::vector<int> LaterDuplicateRows(const DuplicateGroups& groups) {

@@ -219,6 +219,18 @@ class DuplicatesAndMergeTest final : public QObject {
     QVERIFY(f.platform.prompter.AllAnswered());
     QVERIFY(!f.Grid().History().CanUndo());
   }
+
+  // A file that cannot be read gets the error box and no dialog.
+  void unreadableFileIsReported() {
+    Fixture f;
+    f.platform.fileDialogs.Then({f.dir / "gone.csv"});
+    f.platform.prompter.Then(Answer::Ok);
+    f.Action("mmHeigou")->trigger();
+    QVERIFY(f.platform.prompter.AllAnswered());
+    QCOMPARE(f.platform.prompter.Asked().back().sound, Sound::Hand);
+    QVERIFY(f.platform.prompter.Asked().back().text.find("gone.csv") != std::string::npos);
+    QVERIFY(!f.Grid().History().CanUndo());
+  }
 };
 
 }  // namespace tabulo::ui
