@@ -22,6 +22,7 @@ const std::vector<Verb>& AllVerbs() {
       {"sort", MessageId::CliSortHelp, SortOptions, RunSort},
       {"dedupe", MessageId::CliDedupeHelp, DedupeOptions, RunDedupe},
       {"merge", MessageId::CliMergeHelp, MergeOptionsSpec, RunMerge},
+      {"fixed", MessageId::CliFixedHelp, FixedOptions, RunFixed},
   };
   return verbs;
 }

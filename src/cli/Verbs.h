@@ -51,4 +51,7 @@ int RunDedupe(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> MergeOptionsSpec();
 int RunMerge(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+std::vector<CliOption> FixedOptions();
+int RunFixed(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tabulo::cli

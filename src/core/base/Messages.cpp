@@ -88,6 +88,7 @@ Entry EntryOf(MessageId id) {
               "  sort IN -o OUT      行を整列して保存します。\n"
               "  dedupe IN -o OUT    重複する行を削除するか、抜き出して保存します。\n"
               "  merge IN OTHER -o OUT 他のファイルのデータを併合して保存します。\n"
+              "  fixed IN -o OUT     固定長ファイルを表に変換して保存します。\n"
               "各 VERB の詳細は tabulo-cli VERB --help で表示します。"};
     case MessageId::CliUnknownVerb: return {"不明なコマンドです： {1}"};
     case MessageId::CliUnknownOption: return {"不明なオプションです： {1}"};
@@ -277,6 +278,23 @@ Entry EntryOf(MessageId id) {
               "保存のオプションは convert と同じです。"};
     case MessageId::CliMergeNeedsColumns: return {"--key と、--replace か --append のどちらかを指定して下さい。"};
     case MessageId::CliMergeBadPair: return {"{1} は 列=項目 の形で指定して下さい (項目は 0 から始まる番号)。"};
+    case MessageId::FixedDefinitionBadName: return {"「{1}」は設定名に使えません。", kWarning};
+    case MessageId::FixedConvertFailed: return {"変換に失敗しました。", kErrorNote};
+    case MessageId::CliFixedHelp:
+      return {"使い方: tabulo-cli fixed IN -o OUT (--lengths N,N,... [--types 型,型,...] [--titles 名前,名前,...]\n"
+              "         | --definition 設定名) [--trim yes|no] [--strip-zeros yes|no] [--convert-commas yes|no]\n"
+              "         [--save-definition 設定名]\n"
+              "固定長ファイル IN を、固定長ﾌｨｰﾙﾄﾞデータの読込の画面の OK と同じように表に変換して保存します。\n"
+              "  --lengths          各項目のバイト数 (左から順に)\n"
+              "  --types            各項目のデータ型: string, integer, numeric, date, time, currency (既定: string)\n"
+              "  --titles           各項目の列名 (既定: 列   1, 列   2, ...)\n"
+              "  --definition       保存してある固定長ファイル設定を使います (--lengths とは同時に指定できません)。\n"
+              "  --trim             前後の空白を除去 (既定: no)\n"
+              "  --strip-zeros      数値のゼロスペース除去: 整数・数値・通貨の項目の先頭の 0 を除きます (既定: no)\n"
+              "  --convert-commas   カンマを変換 (，→、) (既定: no)\n"
+              "  --save-definition  使った設定をこの名前で保存します。\n"
+              "--definition の指定があるとき、--trim などを指定すればその値を使います。\n"
+              "設定は設定フォルダの FixedCnf に 設定名.fcf として保存されます。保存のオプションは convert と同じです。"};
   }
   return {};
 }

@@ -124,6 +124,9 @@ enum class MessageId {
   CliMergeHelp,
   CliMergeNeedsColumns,
   CliMergeBadPair,
+  FixedDefinitionBadName,
+  FixedConvertFailed,
+  CliFixedHelp,
 };
 
 std::string_view MessageText(MessageId id);

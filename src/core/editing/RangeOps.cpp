@@ -5,17 +5,13 @@
 #include "core/base/Progress.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/SplitLine.h"
+#include "core/locale/Cp932.h"
 
 namespace tabulo {
 namespace {
 
-// Delphi-style right trim: every byte up to and including the blank goes
-// (such bytes are never trail bytes, so no character is cut).
-void TrimRight(std::string& line) {
-  std::size_t end = line.size();
-  while (end > 0 && static_cast<unsigned char>(line[end - 1]) <= 0x20) --end;
-  line.resize(end);
-}
+// Every trailing byte up to and including the blank goes.
+void TrimRight(std::string& line) { line.resize(TrimRightBlanks(line).size()); }
 
 void DeleteCrLfPairs(std::string& line) {
   std::size_t out = 0;

@@ -91,6 +91,24 @@ inline std::size_t FindWholeText(std::string_view text, std::string_view search,
   return std::string_view::npos;
 }
 
+// Blanks are the bytes up to and including the space (control characters
+// and the space; the full-width space is no blank). They are single bytes
+// below 0x40, never the second byte of a double-byte character, so a text can
+// be trimmed from behind.
+constexpr bool IsBlankByte(char c) noexcept { return static_cast<unsigned char>(c) <= 0x20; }
+
+constexpr std::string_view TrimLeftBlanks(std::string_view text) noexcept {
+  while (!text.empty() && IsBlankByte(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+constexpr std::string_view TrimRightBlanks(std::string_view text) noexcept {
+  while (!text.empty() && IsBlankByte(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+constexpr std::string_view TrimBlanks(std::string_view text) noexcept { return TrimRightBlanks(TrimLeftBlanks(text)); }
+
 // `text` cut to at most `width` bytes without splitting a character, then
 // padded with blanks to `width` bytes: a fixed-width field of a list entry
 // that never shows half a double-byte character.

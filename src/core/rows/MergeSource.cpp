@@ -2,34 +2,14 @@
 
 #include <algorithm>
 
-#include "core/base/FileIo.h"
 #include "core/document/FieldList.h"
 #include "core/document/SplitLine.h"
-#include "core/document/TextRecords.h"
 #include "core/locale/Cp932.h"
 
 namespace tabulo {
 namespace {
 
 constexpr std::size_t kSampleLines = 10;
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-
-// Collects the lines of a text into one buffer with their offsets.
-class LineCollector final : public RecordConsumer {
- public:
-  LineCollector(std::string& bytes, std::vector<std::pair<std::size_t, std::size_t>>& lines)
-      : m_bytes(bytes), m_lines(lines) {}
-  Take Record(std::string_view text, bool) override {
-    const std::size_t begin = m_bytes.size();
-    m_bytes.append(text);
-    m_lines.emplace_back(begin, m_bytes.size());
-    return Take::Taken;
-  }
-
- private:
-  std::string& m_bytes;
-  std::vector<std::pair<std::size_t, std::size_t>>& m_lines;
-};
 
 // Walks the fields of a line from its start, one at a time.
 class FieldWalker {
@@ -87,30 +67,11 @@ std::string ExtractField(std::string_view line, Delimiter delimiter, int index) 
   return text;
 }
 
-MergeSource MergeSource::Read(const std::filesystem::path& path) {
-  InputFile file(path);
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(file.Size()));
-  std::vector<std::pair<std::size_t, std::size_t>> lines;
-  LineCollector collector(bytes, lines);
-  std::vector<char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, file.Size() + 1)));
-  ReadRecords(file, Delimiter::Tab, buffer, collector, nullptr);
-  return MergeSource(std::move(bytes), std::move(lines));
-}
+MergeSource MergeSource::Read(const std::filesystem::path& path) { return MergeSource(TextLines::Read(path)); }
 
-MergeSource MergeSource::FromBytes(std::string_view text) {
-  MemorySource source(text);
-  std::string bytes;
-  bytes.reserve(text.size());
-  std::vector<std::pair<std::size_t, std::size_t>> lines;
-  LineCollector collector(bytes, lines);
-  std::vector<char> buffer(std::min(kBlockSize, text.size() + 1));
-  ReadRecords(source, Delimiter::Tab, buffer, collector, nullptr);
-  return MergeSource(std::move(bytes), std::move(lines));
-}
+MergeSource MergeSource::FromBytes(std::string_view bytes) { return MergeSource(TextLines::FromBytes(bytes)); }
 
-MergeSource::MergeSource(std::string bytes, std::vector<std::pair<std::size_t, std::size_t>> lines)
-    : m_bytes(std::move(bytes)), m_lines(std::move(lines)) {
+MergeSource::MergeSource(TextLines lines) : m_lines(std::move(lines)) {
   const std::size_t sample = std::min(kSampleLines, m_lines.size());
   bool tab = false;
   bool comma = false;

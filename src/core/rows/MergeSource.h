@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/document/Delimiter.h"
+#include "core/document/TextLines.h"
 
 namespace tabulo {
 
@@ -33,10 +33,7 @@ class MergeSource {
   // Lines end at CR LF, CR or LF; a last line without a break counts, a
   // final break adds no empty line.
   std::size_t LineCount() const noexcept { return m_lines.size(); }
-  std::string_view Line(std::size_t index) const noexcept {
-    const auto& [begin, end] = m_lines[index];
-    return std::string_view(m_bytes).substr(begin, end - begin);
-  }
+  std::string_view Line(std::size_t index) const noexcept { return m_lines[index]; }
 
   // TAB if one of the first ten lines holds a TAB, else a comma if one holds
   // a comma, else a blank.
@@ -47,10 +44,9 @@ class MergeSource {
   const std::vector<std::string>& Labels() const noexcept { return m_labels; }
 
  private:
-  MergeSource(std::string bytes, std::vector<std::pair<std::size_t, std::size_t>> lines);
+  explicit MergeSource(TextLines lines);
 
-  std::string m_bytes;
-  std::vector<std::pair<std::size_t, std::size_t>> m_lines;
+  TextLines m_lines;
   Delimiter m_delimiter = Delimiter::Blank;
   int m_fieldCount = 0;
   std::vector<std::string> m_labels;
