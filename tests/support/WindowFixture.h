@@ -20,7 +20,9 @@ struct WindowFixture {
 
   WindowFixture() { Open(); }
 
-  ui::WindowFiles Files() const { return {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path()}; }
+  ui::WindowFiles Files() const {
+    return {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf"};
+  }
 
   // A new window over the same settings folder (the previous one goes first).
   void Open() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "core/document/GridPrintInfo.h"
@@ -13,7 +14,8 @@ struct Document {
   TableDocument grid;
   TGridPrintInfo printInfo;
   bool FixedDefinitionActive = false;
-  std::string FixedDefinitionName;
+  std::string FixedDefinitionName;  // empty when the layout was not saved
+  std::filesystem::path FixedDefinitionFolder;
 };
 
 }  // namespace tabulo

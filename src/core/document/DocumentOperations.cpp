@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/base/Progress.h"
+#include "core/fixed/FixedImport.h"
 
 namespace tabulo {
 
@@ -38,6 +39,10 @@ void BuildDefaultColumns(TableDocument& grid) {
 }
 
 void ReleaseColumns(Document& document) {
+  if (document.FixedDefinitionActive && !document.FixedDefinitionName.empty()) {
+    WriteBackFixedDefinition(document.grid, document.printInfo, document.FixedDefinitionFolder,
+                             document.FixedDefinitionName);
+  }
   document.FixedDefinitionActive = false;
   document.FixedDefinitionName.clear();
   for (int c = 0; c < document.grid.ColCount(); ++c) document.grid.Item(c) = TGPItem();

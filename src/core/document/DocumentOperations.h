@@ -21,7 +21,8 @@ void RenumberRows(TableDocument& grid);
 void BuildDefaultColumns(TableDocument& grid);
 
 // Resets every column's record and forgets the fixed-length definition the
-// document came through.
+// document came through, after keeping the table's layout in that
+// definition when it was saved under a name (WriteBackFixedDefinition).
 void ReleaseColumns(Document& document);
 
 // Empties every cell, reporting progress per column.

@@ -19,4 +19,18 @@ QString CellDisplayText(const TGPItem& item, std::string_view stored, bool group
   return text;
 }
 
+Qt::Alignment AlignmentOf(std::uint16_t drawFlags) {
+  Qt::Alignment alignment = Qt::AlignLeft;
+  if (drawFlags & draw_flags::kCenter) alignment = Qt::AlignHCenter;
+  if (drawFlags & draw_flags::kRight) alignment = Qt::AlignRight;
+  if (drawFlags & draw_flags::kVCenter) return alignment | Qt::AlignVCenter;
+  if (drawFlags & draw_flags::kBottom) return alignment | Qt::AlignBottom;
+  return alignment | Qt::AlignTop;
+}
+
+QColor ToQColor(const Color& color) {
+  if (color.system != Color::System::None) return {};
+  return QColor(color.r, color.g, color.b);
+}
+
 }  // namespace tabulo::ui

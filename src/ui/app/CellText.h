@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <string_view>
 
+#include "core/document/CellColors.h"
 #include "core/document/GPItem.h"
 #include "core/locale/Encoding.h"
 
@@ -17,6 +19,13 @@ namespace tabulo::ui {
 // typed (a path, say) is shown as it is: only the sign that grouping adds is
 // drawn as a yen sign.
 QString CellDisplayText(const TGPItem& item, std::string_view stored, bool grouped, Cp932Converter& converter);
+
+// The alignment of a column's drawing flags.
+Qt::Alignment AlignmentOf(std::uint16_t drawFlags);
+
+// A cell colour as Qt draws it; an invalid colour for the system colours,
+// which the view's own palette gives.
+QColor ToQColor(const Color& color);
 
 // The yen sign that stands for the currency string on the screen.
 inline constexpr char16_t kYenSign = u'\u00A5';

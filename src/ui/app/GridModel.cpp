@@ -9,19 +9,6 @@
 namespace tabulo::ui {
 namespace {
 
-QColor ToQColor(const Color& color) {
-  return QColor(color.r, color.g, color.b);
-}
-
-Qt::Alignment AlignmentOf(std::uint16_t flags) {
-  Qt::Alignment alignment = Qt::AlignLeft;
-  if (flags & draw_flags::kCenter) alignment = Qt::AlignHCenter;
-  if (flags & draw_flags::kRight) alignment = Qt::AlignRight;
-  if (flags & draw_flags::kVCenter) return alignment | Qt::AlignVCenter;
-  if (flags & draw_flags::kBottom) return alignment | Qt::AlignBottom;
-  return alignment | Qt::AlignTop;
-}
-
 constexpr const char* kTypingCaption = "入力";
 
 // Totals rows are blue on aqua whatever their values.
@@ -52,9 +39,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: {
       const CellColors colors =
           grid.IsTotalsRow(row) ? kTotalsRowColors : grid.Item(col).GetCellColors(grid.Cell(col, row));
-      const Color& color = role == Qt::ForegroundRole ? colors.font : colors.brush;
-      if (color.system != Color::System::None) return {};  // the view's own palette
-      return ToQColor(color);
+      const QColor color = ToQColor(role == Qt::ForegroundRole ? colors.font : colors.brush);
+      if (!color.isValid()) return {};  // the view's own palette
+      return color;
     }
     default: return {};
   }

@@ -49,6 +49,7 @@ struct WindowFiles {
   std::filesystem::path csvHistory;
   std::filesystem::path fixedHistory;
   std::filesystem::path documentsFolder;  // the folder of a new document and of an empty history
+  std::filesystem::path fixedDefinitions;  // the saved fixed-length layouts ("FixedCnf")
 };
 WindowFiles DefaultWindowFiles();
 
@@ -87,6 +88,10 @@ class TTabulo final : public QMainWindow {
   void btnNewFileClick();
   void btnFileOpenClick();
   void mmAppendFileClick();
+  // Fixed-length files (TTabuloFixed.cpp): the open dialog, then the import
+  // dialog; the history's entries open through OpenFixedFile too.
+  void mmFixOpenClick();
+  void OpenFixedFile(const std::filesystem::path& path);
   void btnFileSaveAsClick();
   void mmFileSaveClick();
   void OpenCsvFile(const std::filesystem::path& path);
@@ -281,6 +286,7 @@ class TTabulo final : public QMainWindow {
   SaveOptions m_saveOptions;
   FileHistory m_csvHistory;
   FileHistory m_fixedHistory;
+  std::filesystem::path m_fixedSourceFile;  // the fixed-length file the table was imported from
   std::vector<std::string> m_findHistory;  // code page 932
   std::vector<std::string> m_calcHistory;  // kept for the calculation bar
   EnterDirection m_enterDirection = EnterDirection::Right;
@@ -345,6 +351,8 @@ class TTabulo final : public QMainWindow {
   QAction* mmNewFile = nullptr;
   QAction* mmOpenFile = nullptr;
   QAction* mmAppendFile = nullptr;
+  QAction* mmFixOpen = nullptr;
+  QAction* mmFixedSeparator = nullptr;
   QAction* mmFileSaveAs = nullptr;
   QAction* mmFileSave = nullptr;
   QAction* mmClose = nullptr;

@@ -135,6 +135,12 @@ bool TTabulo::SaveDocumentAs() {
 
 void TTabulo::mmFileSaveClick() {
   SyncDocumentFromView();
+  // Writing delimited text over the fixed-length file it came from would
+  // lose that file: the table goes to a file the user names instead.
+  if (!m_fixedSourceFile.empty() && SameFile(m_documentFile, m_fixedSourceFile)) {
+    SaveDocumentAs();
+    return;
+  }
   RunCommand(m_services.prompter, [this] {
     BusyCursor busy;
     WriteDocument(m_document, m_documentFile, m_saveOptions, m_progress.get(), m_documentFile);
@@ -161,6 +167,7 @@ void TTabulo::SetDocumentFile(const std::filesystem::path& path, bool fixed) {
   const std::string name = path.filename().string();
   setWindowTitle(QString::fromStdString((fixed ? "VuridArare - " : "Tabulo - ") + name));
   FileHistory& history = fixed ? m_fixedHistory : m_csvHistory;
+  m_fixedSourceFile = fixed ? path : std::filesystem::path();
   std::error_code ec;
   if (std::filesystem::is_regular_file(path, ec)) {
     const std::string entry = path.string();
@@ -193,8 +200,11 @@ void TTabulo::RebuildHistoryMenu(QMenu* menu, const FileHistory& history, bool f
 }
 
 void TTabulo::HistoryItemClick(const std::filesystem::path& path, bool fixed) {
-  if (fixed) return;  // fixed-length files open through their own dialog, which comes later
-  OpenCsvFile(path);
+  if (fixed) {
+    OpenFixedFile(path);
+  } else {
+    OpenCsvFile(path);
+  }
 }
 
 }  // namespace tabulo::ui

@@ -18,6 +18,7 @@
 #include "core/app/TabuloCnf.h"
 #include "core/base/Errors.h"
 #include "core/document/DocumentOperations.h"
+#include "core/fixed/FixedFieldCnf.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GlyphWidths.h"
 #include "ui/app/GridModel.h"
@@ -42,6 +43,7 @@ WindowFiles DefaultWindowFiles() {
     files.settings = SettingsFilePath();
     files.csvHistory = CsvHistoryPath();
     files.fixedHistory = FixedHistoryPath();
+    files.fixedDefinitions = FixedDefinitionFolder();
   } catch (const FileError&) {
     // Without a home folder nothing is kept between runs; the window works the same.
   }
@@ -228,7 +230,11 @@ void TTabulo::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!m_narrowed) FormClose();
+  if (!m_narrowed) {
+    // A table imported through a saved fixed-length layout keeps its widths there.
+    if (m_document.FixedDefinitionActive) ReleaseColumns(m_document);
+    FormClose();
+  }
   event->accept();
   if (m_narrowed) emit NarrowedClosed();
 }

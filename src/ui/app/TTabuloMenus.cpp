@@ -38,9 +38,10 @@ void TTabulo::CreateMenus() {
   mmFile->addSeparator();
   mmFileSaveAs = AddAction(mmFile, "mmFileSaveAs", "CSV形式で保存(&S)...");
   mmFileSave = AddAction(mmFile, "mmFileSave", "上書き保存(&H)", QKeySequence("Ctrl+S"));
+  mmFixOpen = AddAction(mmFile, "mmFixOpen", "固定長ファイルを開く(&K)...");
   mmFixedHistorys = mmFile->addMenu("固定長ファイルの履歴(&M)");
   mmFixedHistorys->setObjectName("mmFixedHistorys");
-  mmFile->addSeparator();
+  mmFixedSeparator = mmFile->addSeparator();
   mmClose = AddAction(mmFile, "mmClose", "終了(&X)");
 
   QMenu* mmEdit = bar->addMenu("編集(&E)");
@@ -151,6 +152,7 @@ void TTabulo::CreateMenus() {
   connect(mmNewFile, &QAction::triggered, this, &TTabulo::btnNewFileClick);
   connect(mmOpenFile, &QAction::triggered, this, &TTabulo::btnFileOpenClick);
   connect(mmAppendFile, &QAction::triggered, this, &TTabulo::mmAppendFileClick);
+  connect(mmFixOpen, &QAction::triggered, this, &TTabulo::mmFixOpenClick);
   connect(mmFileSaveAs, &QAction::triggered, this, &TTabulo::btnFileSaveAsClick);
   connect(mmFileSave, &QAction::triggered, this, &TTabulo::mmFileSaveClick);
   connect(mmClose, &QAction::triggered, this, &TTabulo::close);

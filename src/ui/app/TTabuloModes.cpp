@@ -39,7 +39,9 @@ void TTabulo::UpdateCommandStates() {
   const TableDocument& grid = m_document.grid;
   mmAppendFile->setVisible(!m_narrowed);
   mmCsvHistorys->menuAction()->setVisible(!m_narrowed && !mmCsvHistorys->isEmpty());
-  mmFixedHistorys->menuAction()->setVisible(false);  // shown once fixed-length files can be opened
+  mmFixOpen->setVisible(!m_narrowed);
+  mmFixedSeparator->setVisible(!m_narrowed);
+  mmFixedHistorys->menuAction()->setVisible(!m_narrowed && !mmFixedHistorys->isEmpty());
   mmClose->setEnabled(!m_narrowed);
   for (QAction* item : {mmRowSelect, mmColSelect, mmSelectAll, mmPasteAdd, mmPastePre}) item->setEnabled(!input);
   mmColAdd->setEnabled(!m_narrowed);

@@ -104,6 +104,25 @@ TEST(FixedImport, WriteBackKeepsTheFileLengthsAndTheTableLayout) {
   WriteBackFixedDefinition(grid, f.printInfo, f.dir / "FixedCnf", "gone");
 }
 
+TEST(FixedImport, ReleasingTheColumnsWritesTheLayoutBack) {
+  Fixture f;
+  f.Lay({{3, 0}});
+  f.definition.SaveDefinition("pay");
+  Document document;
+  ImportFixedLines(TextLines::FromBytes("abc\n"), f.definition, {}, document.grid, nullptr);
+  document.FixedDefinitionActive = true;
+  document.FixedDefinitionName = "pay";
+  document.FixedDefinitionFolder = f.dir / "FixedCnf";
+  document.grid.SetColWidth(1, 99);
+  NewDocument(document, nullptr);
+  EXPECT_FALSE(document.FixedDefinitionActive);
+  EXPECT_TRUE(document.FixedDefinitionName.empty());
+  TGridPrintInfo info;
+  TFixedFieldCnf saved(info, f.dir / "FixedCnf");
+  saved.LoadDefinition("pay");
+  EXPECT_EQ(saved.Field(1)->DisplayWidth, 99);
+}
+
 // The bank-transfer sample cut with its published data-record layout.
 TEST(FixedImport, BankTransferSample) {
   const auto path = test::SharedTestData("zengin-kyash/sample.txt");
