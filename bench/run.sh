@@ -2,9 +2,9 @@
 # Builds a Release tree, makes the million-row corpus once, and measures the
 # core's reading and writing, the formula engine, character conversion and
 # trimming over a column, the narrowing search with its narrowed copy and
-# write-back, sorting, duplicate rows and the merge, the batch tool's convert,
-# filter, sort, dedupe and merge end to end, and undo and redo of commands
-# over every row.
+# write-back, sorting, duplicate rows and the merge, the fixed-length import
+# and its dialog, the batch tool's convert, filter, sort, dedupe, merge and
+# fixed end to end, and undo and redo of commands over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rows=${ROWS:-1000000}
@@ -13,7 +13,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-dedupe-merge-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-dedupe-merge-bench tabulo-fixed-bench tabulo-fixed-dialog-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -69,6 +69,19 @@ for _ in 1 2 3; do
   echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
 done
 rm -f "$data/merged.csv" "$data/merged.cfg" "$data/merge-other.csv"
+
+echo "fixed-length import, a million 120-byte records:"
+"$root/build/release/bench/tabulo-fixed-bench" --out "$data/fixed-records.dat"
+QT_QPA_PLATFORM=offscreen "$root/build/release/bench/tabulo-fixed-dialog-bench" "$data/fixed-records.dat" 2>/dev/null
+
+echo "tabulo-cli fixed, 10 fields trimmed and zeros stripped (end to end, best of 3):"
+for _ in 1 2 3; do
+  line=$( { /usr/bin/time -f '%e %M' "$root/build/release/src/cli/tabulo-cli" fixed "$data/fixed-records.dat" -o "$data/fixed.csv" \
+    --lengths 8,20,20,2,8,12,6,8,1,35 --types string,string,string,integer,string,integer,integer,numeric \
+    --trim yes --strip-zeros yes; } 2>&1 >/dev/null | tail -n 1)
+  echo "  $line" | awk '{printf "  %.2f s, peak memory %.1f MB\n", $1, $2 / 1024}'
+done
+rm -f "$data/fixed.csv" "$data/fixed.cfg" "$data/fixed-records.dat"
 
 echo "tabulo-cli convert (end to end, best of 3):"
 best=
