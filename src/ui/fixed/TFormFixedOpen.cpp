@@ -89,7 +89,13 @@ TFormFixedOpen::TFormFixedOpen(QWidget* parent, platform::Services& services, Do
   DG2->setFocus();
 }
 
-TFormFixedOpen::~TFormFixedOpen() = default;
+TFormFixedOpen::~TFormFixedOpen() {
+  // The views and the model read the lines and the layout, which go before
+  // the dialog's own children would: they go first.
+  delete DG1;
+  delete m_preview;
+  delete m_rawScroll;
+}
 
 int TFormFixedOpen::CharWidth() const { return DG1->fontMetrics().horizontalAdvance(QLatin1Char('W')); }
 
