@@ -11,6 +11,7 @@
 #include "core/document/DocumentWriter.h"
 #include "core/locale/CaseMapping.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/CsvFileFilter.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/ProgressBarSink.h"
@@ -21,7 +22,6 @@
 namespace tabulo::ui {
 namespace {
 
-constexpr const char* kCsvFilter = "CSV形式ファイル(*.csv,*.txt,*.tsv)|*.csv;*.txt;*.tsv|全てのファイル(*.*)|*.*";
 constexpr std::size_t kHistoryMenuItems = 21;
 
 bool SamePath(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }

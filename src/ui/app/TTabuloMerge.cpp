@@ -6,6 +6,7 @@
 #include "core/rows/Merge.h"
 #include "core/rows/MergeSource.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/CsvFileFilter.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
 #include "ui/rows/THeigouForm.h"
@@ -17,7 +18,7 @@ void TTabulo::mmHeigouClick() {
   platform::FileDialogOptions dialog;
   dialog.title = "他ファイルとのデータの併合";
   dialog.defaultExtension = "csv";
-  dialog.filter = "CSV形式ファイル(*.csv,*.txt,*.tsv)|*.csv;*.txt;*.tsv|全てのファイル(*.*)|*.*";
+  dialog.filter = kCsvFilter;
   std::error_code noFolder;  // a working folder that is gone leaves the dialog to choose
   dialog.initialFolder = std::filesystem::current_path(noFolder);
   dialog.mustExist = true;

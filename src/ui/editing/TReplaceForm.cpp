@@ -17,7 +17,7 @@
 #include "core/locale/Encoding.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
-#include "ui/app/OwnerCentre.h"
+#include "ui/app/QuestionDialog.h"
 #include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
@@ -180,9 +180,7 @@ void TReplaceForm::BtnHelpClick() { m_services.help.ShowContext(help::kHelpRepla
 
 bool AskReplace(QWidget* parent, platform::Services& services, const TableDocument& grid, ReplaceRequest& request) {
   TReplaceForm dialog(parent, services, grid);
-  MoveToOwnerCentre(&dialog, parent != nullptr ? parent->window() : nullptr);
-  services.prompter.Beep(Sound::Question);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!ExecQuestionDialog(dialog, parent, services.prompter)) return false;
   request = dialog.Request();
   return true;
 }

@@ -18,7 +18,7 @@
 #include "ui/app/FixedPitchFont.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
-#include "ui/app/OwnerCentre.h"
+#include "ui/app/QuestionDialog.h"
 #include "ui/rows/CompareOptionBoxes.h"
 
 namespace tabulo::ui {
@@ -136,9 +136,7 @@ DuplicateRequest TFormDaburi::Request() const {
 bool AskDuplicates(QWidget* parent, platform::Services& services, const TableDocument& grid,
                    DuplicateRequest& request) {
   TFormDaburi dialog(parent, services, grid);
-  MoveToOwnerCentre(&dialog, parent != nullptr ? parent->window() : nullptr);
-  services.prompter.Beep(Sound::Question);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!ExecQuestionDialog(dialog, parent, services.prompter)) return false;
   request = dialog.Request();
   return true;
 }

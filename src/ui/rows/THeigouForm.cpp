@@ -19,7 +19,7 @@
 #include "ui/app/FixedPitchFont.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
-#include "ui/app/OwnerCentre.h"
+#include "ui/app/QuestionDialog.h"
 #include "ui/rows/CompareOptionBoxes.h"
 
 namespace tabulo::ui {
@@ -245,9 +245,7 @@ MergeOptions THeigouForm::Options() const {
 bool AskMerge(QWidget* parent, platform::Services& services, const TableDocument& grid, const MergeSource& other,
               const QString& fileName, MergeOptions& options) {
   THeigouForm dialog(parent, services, grid, other, fileName);
-  MoveToOwnerCentre(&dialog, parent != nullptr ? parent->window() : nullptr);
-  services.prompter.Beep(Sound::Question);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!ExecQuestionDialog(dialog, parent, services.prompter)) return false;
   options = dialog.Options();
   return true;
 }

@@ -16,7 +16,7 @@
 #include "core/locale/Encoding.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
-#include "ui/app/OwnerCentre.h"
+#include "ui/app/QuestionDialog.h"
 #include "ui/rows/OperatorBox.h"
 #include "ui/app/NamedControl.h"
 #include "ui/rows/CompareOptionBoxes.h"
@@ -281,9 +281,7 @@ bool AskFilter(QWidget* parent, platform::Services& services, const TableDocumen
                FilterRequest& request) {
   TSentakuForm dialog(parent, services, grid, preset);
   dialog.layout()->activate();
-  MoveToOwnerCentre(&dialog, parent != nullptr ? parent->window() : nullptr);
-  services.prompter.Beep(Sound::Question);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!ExecQuestionDialog(dialog, parent, services.prompter)) return false;
   request = dialog.Request();
   return true;
 }

@@ -15,7 +15,7 @@
 #include "core/locale/Cp932.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/HelpContexts.h"
-#include "ui/app/OwnerCentre.h"
+#include "ui/app/QuestionDialog.h"
 #include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
@@ -277,9 +277,7 @@ void TSortOption::BtnHelpClick() { m_services.help.ShowContext(help::kHelpSort);
 
 bool AskSortKeys(QWidget* parent, platform::Services& services, const TableDocument& grid, std::vector<TKeyItem>& keys) {
   TSortOption dialog(parent, services, grid);
-  MoveToOwnerCentre(&dialog, parent != nullptr ? parent->window() : nullptr);
-  services.prompter.Beep(Sound::Question);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!ExecQuestionDialog(dialog, parent, services.prompter)) return false;
   keys = dialog.Keys();
   if (keys.size() > static_cast<std::size_t>(kMaxSortKeys)) keys.resize(static_cast<std::size_t>(kMaxSortKeys));
   return true;
