@@ -8,10 +8,12 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev     # the window
   qt6-translations-l10n                         # Qt's own dialogs in Japanese
   fonts-noto-cjk                                # a Japanese font for the grid
+  fonts-ipafont-gothic fonts-ipafont-mincho     # Japanese fonts for print whose PDF text searches right
   libgtest-dev libgmock-dev                     # tests
   xvfb xauth                                    # the window's screenshot
   clang-14 libclang-rt-14-dev                   # fuzz targets (libFuzzer)
   python3 time                                  # benchmark corpus and timing
+  poppler-utils                                 # reading printed PDF files back in tests
 )
 
 missing=()

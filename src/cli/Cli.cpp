@@ -23,6 +23,9 @@ const std::vector<Verb>& AllVerbs() {
       {"dedupe", MessageId::CliDedupeHelp, DedupeOptions, RunDedupe},
       {"merge", MessageId::CliMergeHelp, MergeOptionsSpec, RunMerge},
       {"fixed", MessageId::CliFixedHelp, FixedOptions, RunFixed},
+#ifdef TABULO_CLI_PRINT
+      {"print", MessageId::CliPrintHelp, PrintOptions, RunPrint},
+#endif
   };
   return verbs;
 }

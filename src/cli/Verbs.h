@@ -54,4 +54,8 @@ int RunMerge(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 std::vector<CliOption> FixedOptions();
 int RunFixed(const ParsedArgs& args, std::ostream& out, std::ostream& err);
 
+// Only in a tool built with the window's libraries (it paints with Qt).
+std::vector<CliOption> PrintOptions();
+int RunPrint(const ParsedArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tabulo::cli

@@ -25,6 +25,12 @@ inline constexpr std::uint8_t kFontItalic = 0x02;
 inline constexpr std::uint8_t kFontUnderline = 0x04;
 inline constexpr std::uint8_t kFontStrikeOut = 0x08;
 
+// The grid's font until the settings say otherwise: "ＭＳ Ｐゴシック", 9 points,
+// the Japanese character set.
+inline constexpr std::string_view kDefaultGridFontName = "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
+inline constexpr std::uint8_t kDefaultGridFontCharset = 128;
+inline constexpr std::int32_t kDefaultGridFontSize = 9;
+
 // The user settings kept in the binary file "Tabulo.Ctl": read once when the
 // main window is created, written when it closes. The fields are plain data;
 // the window fills them and applies them. Strings are code page 932 bytes.

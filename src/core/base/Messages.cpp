@@ -295,6 +295,32 @@ Entry EntryOf(MessageId id) {
               "  --save-definition  使った設定をこの名前で保存します。\n"
               "--definition の指定があるとき、--trim などを指定すればその値を使います。\n"
               "設定は設定フォルダの FixedCnf に 設定名.fcf として保存されます。保存のオプションは convert と同じです。"};
+    case MessageId::PrintAreaLabel: return {"印刷ｴﾘｱ : {1}(mm) × {2}(mm)"};
+    case MessageId::PrintColumnsOverflow: return {"列がはみ出しています。"};
+    case MessageId::PrintNoRowFits: return {"行間が大きすぎて、１ページに１行も印刷できません。"};
+    case MessageId::NoPrinterWarning:
+      return {"プリンタがインストールされてない環境では、\n印刷機能及び印刷プレビューの機能は使用できません。", kWarning};
+    case MessageId::PrintFormatLoadQuestion:
+      return {"印刷書式を読み込もうとしています。\n\n"
+              "書式を読み込むと、データタイプや表示幅，IMEモード\n"
+              "などの全ての列属性が上書きされてしまいます。\n\n"
+              "　編集画面上での列の順番が、書式を保存した時と違う場合には\n"
+              "絶対に実行しないで下さい。\n\n"
+              "　　続行しますか？", kWarningYesNo};
+    case MessageId::PdfPrinterName: return {"PDF ファイル"};
+    case MessageId::PdfFileTitle: return {"PDF ファイルに印刷"};
+    case MessageId::PrintJobFailed: return {"{1} ページ目を印刷できませんでした。"};
+    case MessageId::CliPrintHelp:
+      return {"使い方: tabulo-cli print IN -o OUT.pdf [--pages FIRST-LAST] [--format-file FILE.GPC]\n"
+              "                         [--split-blanks yes|no] [--first-line-titles yes|no]\n"
+              "IN を一覧表印刷と同じように頁に分けて、PDF ファイル OUT.pdf に書き出します。\n"
+              "印刷の設定は IN の属性ファイルから (無ければ既定の設定で)、--format-file を指定すれば\n"
+              "その印刷書式ファイルから読みます。プリンターは PDF ファイル、用紙と印刷方向は設定のとおりです。\n"
+              "  --pages  印刷するページの範囲 (1 から始まる番号、既定: 全ページ)\n"
+              "ページ数を標準エラー出力に書きます。"};
+    case MessageId::CliPrintPageCount: return {"{1} ページ"};
+    case MessageId::CliPrintBadPages: return {"--pages は 最初-最後 の形で、1 から {1} の間を指定して下さい。"};
+    case MessageId::CliPrintUnavailable: return {"この tabulo-cli は印刷の機能なしで作られています。"};
   }
   return {};
 }

@@ -127,6 +127,18 @@ enum class MessageId {
   FixedDefinitionBadName,
   FixedConvertFailed,
   CliFixedHelp,
+  PrintAreaLabel,
+  PrintColumnsOverflow,
+  PrintNoRowFits,
+  NoPrinterWarning,
+  PrintFormatLoadQuestion,
+  PdfPrinterName,
+  PdfFileTitle,
+  PrintJobFailed,
+  CliPrintHelp,
+  CliPrintPageCount,
+  CliPrintBadPages,
+  CliPrintUnavailable,
 };
 
 std::string_view MessageText(MessageId id);

@@ -113,4 +113,15 @@ std::string Cp932Converter::FromUtf8(std::string_view utf8) {
   return FromUtf16(text);
 }
 
+std::u16string Utf16FromUtf8(std::string_view utf8) {
+  std::u16string text(utf8.size(), u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8WithSub(text.data(), static_cast<int32_t>(text.size()), &length, utf8.data(),
+                       static_cast<int32_t>(utf8.size()), 0xFFFD, nullptr, &error);
+  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) return {};
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 }  // namespace tabulo

@@ -40,4 +40,7 @@ class Cp932Converter {
   std::unique_ptr<UConverter, Closer> m_converter;
 };
 
+// UTF-8 as UTF-16; malformed sequences become U+FFFD.
+std::u16string Utf16FromUtf8(std::string_view utf8);
+
 }  // namespace tabulo

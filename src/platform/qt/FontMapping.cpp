@@ -65,10 +65,24 @@ QString DisplayFamily(const QString& storedName) {
   return ChooseJapaneseFamily(*kind, QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
 }
 
-QFont QFontFromChoice(const FontChoice& choice) {
-  Cp932Converter converter;
-  const auto name = QString::fromStdU16String(converter.ToUtf16(choice.name));
-  QFont font(DisplayFamily(name));
+namespace {
+
+// A PDF reader finds the text of a page through a table from each glyph back
+// to one character. A face that draws a kanji and its Kangxi radical with one
+// glyph (the Noto faces do) gives the radical there, so 日 and 目 on paper
+// would be found as ⽇ and ⽬; the IPA faces have a glyph of their own for each.
+QString PrintFamily(const QString& storedName) {
+  const auto installed = QFontDatabase::families();
+  QString family;
+  if (storedName == QStringLiteral("ＭＳ Ｐゴシック")) family = QStringLiteral("IPAPGothic");
+  if (storedName == QStringLiteral("ＭＳ ゴシック")) family = QStringLiteral("IPAGothic");
+  if (storedName == QStringLiteral("ＭＳ Ｐ明朝")) family = QStringLiteral("IPAPMincho");
+  if (storedName == QStringLiteral("ＭＳ 明朝")) family = QStringLiteral("IPAMincho");
+  return !family.isEmpty() && installed.contains(family) ? family : DisplayFamily(storedName);
+}
+
+QFont FontOf(const QString& family, const FontChoice& choice) {
+  QFont font(family);
   if (choice.size > 0) font.setPointSize(choice.size);
   font.setBold((choice.style & kBold) != 0);
   font.setItalic((choice.style & kItalic) != 0);
@@ -76,6 +90,17 @@ QFont QFontFromChoice(const FontChoice& choice) {
   font.setStrikeOut((choice.style & kStrikeOut) != 0);
   return font;
 }
+
+QString StoredName(const FontChoice& choice) {
+  Cp932Converter converter;
+  return QString::fromStdU16String(converter.ToUtf16(choice.name));
+}
+
+}  // namespace
+
+QFont QFontFromChoice(const FontChoice& choice) { return FontOf(DisplayFamily(StoredName(choice)), choice); }
+
+QFont PrintQFontFromChoice(const FontChoice& choice) { return FontOf(PrintFamily(StoredName(choice)), choice); }
 
 FontChoice ChoiceFromQFont(const QFont& font, const FontChoice& previous) {
   Cp932Converter converter;

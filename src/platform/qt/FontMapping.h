@@ -34,6 +34,11 @@ QString DisplayFamily(const QString& storedName);
 // The font to show for a stored choice (name in code page 932 bytes).
 QFont QFontFromChoice(const FontChoice& choice);
 
+// The font to print a stored choice with: like QFontFromChoice, but a
+// Japanese system font becomes an installed face whose printed text a PDF
+// reader can search and copy, when there is one.
+QFont PrintQFontFromChoice(const FontChoice& choice);
+
 // The stored choice for a font picked in a dialog: the family the user chose
 // becomes the name (also when it is the family a stored Windows name maps to,
 // so that the next start shows exactly that family). A family that code page

@@ -77,7 +77,7 @@ TTabulo::~TTabulo() {
 void TTabulo::FormCreate(bool newDocument) {
   setAcceptDrops(true);
   m_enterDirection = EnterDirection::Right;
-  m_gridFont = {std::string("\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"), 128, 9, 0};  // ＭＳ Ｐゴシック
+  m_gridFont = {std::string(kDefaultGridFontName), kDefaultGridFontCharset, kDefaultGridFontSize, 0};
   SetGridFont(GridQFont(m_gridFont));
 
   // Histories: a list that cannot be read becomes the documents folder alone.
