@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(config);
 
   tabulo::platform::ScriptedPlatform platform;
-  tabulo::ui::WindowFiles files{config / "Tabulo.Ctl", config / "Csv.his", config / "Fixed.his", config, config / "FixedCnf"};
+  tabulo::ui::WindowFiles files{config / "Tabulo.Ctl", config / "Csv.his", config / "Fixed.his", config, config / "FixedCnf", config / "GPC"};
   const auto created = Clock::now();
   tabulo::ui::TTabulo window(platform.AsServices(), files);
   window.resize(1200, 800);

@@ -21,7 +21,7 @@ struct WindowFixture {
   WindowFixture() { Open(); }
 
   ui::WindowFiles Files() const {
-    return {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf"};
+    return {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf", dir / "GPC"};
   }
 
   // A new window over the same settings folder (the previous one goes first).

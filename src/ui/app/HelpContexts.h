@@ -16,6 +16,7 @@ inline constexpr int kHelpMerge = 10013;
 inline constexpr int kHelpCalcDialog = 10014;
 inline constexpr int kHelpColumnAttributes = 10015;
 inline constexpr int kHelpFixedImport = 10016;
+inline constexpr int kHelpListPrint = 10023;
 
 // The menus of the main window.
 inline constexpr int kHelpFileMenu = 10017;       // "ファイル(&F)"

@@ -39,6 +39,7 @@ class TTabuloCnf;
 namespace tabulo::ui {
 
 class GlyphWidths;
+class PrinterSystem;
 class GridModel;
 class GridView;
 
@@ -50,6 +51,7 @@ struct WindowFiles {
   std::filesystem::path fixedHistory;
   std::filesystem::path documentsFolder;  // the folder of a new document and of an empty history
   std::filesystem::path fixedDefinitions;  // the saved fixed-length layouts ("FixedCnf")
+  std::filesystem::path printFormats;      // the print-format files ("GPC")
 };
 WindowFiles DefaultWindowFiles();
 
@@ -144,6 +146,10 @@ class TTabulo final : public QMainWindow {
   // TTabuloMerge.cpp).
   void mmDaburiClick();
   void mmHeigouClick();
+  // The list print (TTabuloPrint.cpp): the print window over this document.
+  void BtnPrintClick();
+  // The printers the list print uses; tests put a scripted one in.
+  void UsePrinters(std::unique_ptr<PrinterSystem> printers);
   void pmDelCalcRowClick();
   void mmCalcClick();
   void BtnDoCalcClick();
@@ -297,6 +303,8 @@ class TTabulo final : public QMainWindow {
   bool m_writeBack = false;  // a narrowed window's answer when it closed
   bool m_widthsChanged = false;  // column widths changed by hand since the last save
   platform::FontChoice m_gridFont;
+  std::unique_ptr<PrinterSystem> m_printers;
+  bool m_printerAvailable = true;
 
   GridModel* m_model = nullptr;
   std::unique_ptr<GlyphWidths> m_glyphWidths;  // the advances of the grid's font
@@ -327,6 +335,7 @@ class TTabulo final : public QMainWindow {
   QToolButton* btnNewFile = nullptr;
   QToolButton* btnFileOpen = nullptr;
   QToolButton* btnFileSaveAs = nullptr;
+  QToolButton* BtnPrint = nullptr;
   QToolButton* BtnCopy = nullptr;
   QToolButton* BtnCut = nullptr;
   QToolButton* BtnPaste = nullptr;
@@ -353,6 +362,7 @@ class TTabulo final : public QMainWindow {
   QAction* mmAppendFile = nullptr;
   QAction* mmFixOpen = nullptr;
   QAction* mmFixedSeparator = nullptr;
+  QAction* mmPrint = nullptr;
   QAction* mmFileSaveAs = nullptr;
   QAction* mmFileSave = nullptr;
   QAction* mmClose = nullptr;

@@ -77,7 +77,9 @@ void TTabulo::CreateToolBar() {
   btnFileOpen->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
   btnFileSaveAs = AddToolButton("btnFileSaveAs", "保存", "名前を付けてＣＳＶ形式で保存します。");
   btnFileSaveAs->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
-  for (QToolButton* button : {btnNewFile, btnFileOpen, btnFileSaveAs}) button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  BtnPrint = AddToolButton("BtnPrint", "一覧", "データを一覧表形式で印刷します。");
+  BtnPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), look->standardIcon(QStyle::SP_FileDialogDetailedView)));
+  for (QToolButton* button : {btnNewFile, btnFileOpen, btnFileSaveAs, BtnPrint}) button->setToolButtonStyle(Qt::ToolButtonIconOnly);
   BtnEditOff = AddToolButton("BtnEditOff", "編集", "データを範囲選択して編集することができます。");
   BtnEditOn = AddToolButton("BtnEditOn", "入力", "データの入力をします。");
   for (QToolButton* button : {BtnEditOff, BtnEditOn}) button->setCheckable(true);
@@ -216,6 +218,7 @@ void TTabulo::ConnectEvents() {
   connect(btnNewFile, &QToolButton::clicked, this, &TTabulo::btnNewFileClick);
   connect(btnFileOpen, &QToolButton::clicked, this, &TTabulo::btnFileOpenClick);
   connect(btnFileSaveAs, &QToolButton::clicked, this, &TTabulo::btnFileSaveAsClick);
+  connect(BtnPrint, &QToolButton::clicked, this, &TTabulo::BtnPrintClick);
   connect(BtnEditOff, &QToolButton::clicked, this, [this] { SetInputMode(false); });
   connect(BtnEditOn, &QToolButton::clicked, this, [this] { SetInputMode(true); });
   connect(BtnCopy, &QToolButton::clicked, this, &TTabulo::mmCopyClick);

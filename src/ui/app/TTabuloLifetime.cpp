@@ -19,11 +19,13 @@
 #include "core/base/Errors.h"
 #include "core/document/DocumentOperations.h"
 #include "core/fixed/FixedFieldCnf.h"
+#include "core/print/PrintFormatFile.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GlyphWidths.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
+#include "ui/print/QtPrinterSystem.h"
 
 namespace tabulo::ui {
 namespace {
@@ -44,6 +46,7 @@ WindowFiles DefaultWindowFiles() {
     files.csvHistory = CsvHistoryPath();
     files.fixedHistory = FixedHistoryPath();
     files.fixedDefinitions = FixedDefinitionFolder();
+    files.printFormats = PrintFormatFolder();
   } catch (const FileError&) {
     // Without a home folder nothing is kept between runs; the window works the same.
   }
@@ -79,6 +82,10 @@ void TTabulo::FormCreate(bool newDocument) {
   m_enterDirection = EnterDirection::Right;
   m_gridFont = {std::string(kDefaultGridFontName), kDefaultGridFontCharset, kDefaultGridFontSize, 0};
   SetGridFont(GridQFont(m_gridFont));
+  // The PDF printer is always there, so list printing never lacks a printer
+  // and the start needs no look at the desktop's printers.
+  m_printers = std::make_unique<QtPrinterSystem>();
+  m_printerAvailable = true;
 
   // Histories: a list that cannot be read becomes the documents folder alone.
   const std::string folder = m_files.documentsFolder.string() + "/";

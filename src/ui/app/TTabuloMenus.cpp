@@ -42,6 +42,8 @@ void TTabulo::CreateMenus() {
   mmFixedHistorys = mmFile->addMenu("固定長ファイルの履歴(&M)");
   mmFixedHistorys->setObjectName("mmFixedHistorys");
   mmFixedSeparator = mmFile->addSeparator();
+  mmPrint = AddAction(mmFile, "mmPrint", "一覧印刷(&P)...", QKeySequence("F7"));
+  mmFile->addSeparator();
   mmClose = AddAction(mmFile, "mmClose", "終了(&X)");
 
   QMenu* mmEdit = bar->addMenu("編集(&E)");
@@ -153,6 +155,7 @@ void TTabulo::CreateMenus() {
   connect(mmOpenFile, &QAction::triggered, this, &TTabulo::btnFileOpenClick);
   connect(mmAppendFile, &QAction::triggered, this, &TTabulo::mmAppendFileClick);
   connect(mmFixOpen, &QAction::triggered, this, &TTabulo::mmFixOpenClick);
+  connect(mmPrint, &QAction::triggered, this, &TTabulo::BtnPrintClick);
   connect(mmFileSaveAs, &QAction::triggered, this, &TTabulo::btnFileSaveAsClick);
   connect(mmFileSave, &QAction::triggered, this, &TTabulo::mmFileSaveClick);
   connect(mmClose, &QAction::triggered, this, &TTabulo::close);

@@ -43,6 +43,8 @@ void TTabulo::UpdateCommandStates() {
   mmFixedSeparator->setVisible(!m_narrowed);
   mmFixedHistorys->menuAction()->setVisible(!m_narrowed && !mmFixedHistorys->isEmpty());
   mmClose->setEnabled(!m_narrowed);
+  mmPrint->setEnabled(m_printerAvailable);
+  BtnPrint->setEnabled(m_printerAvailable);
   for (QAction* item : {mmRowSelect, mmColSelect, mmSelectAll, mmPasteAdd, mmPastePre}) item->setEnabled(!input);
   mmColAdd->setEnabled(!m_narrowed);
   mmColIn->setEnabled(!m_narrowed);

@@ -52,7 +52,7 @@ class WindowLookTest final : public QObject {
   void firstStartOpensAtTwoThirdsOfTheScreen() {
     test::TempDir dir;
     platform::ScriptedPlatform platform;
-    TTabulo window(platform.AsServices(), {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf"});
+    TTabulo window(platform.AsServices(), {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf", dir / "GPC"});
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(window.width(), std::max(screen.width() * 2 / 3, window.minimumWidth()));
     QCOMPARE(window.height(), std::max(screen.height() * 2 / 3, window.minimumHeight()));
@@ -66,7 +66,7 @@ class WindowLookTest final : public QObject {
     platform::Services services = platform.AsServices();
     TTabulo window({prompter, services.fileDialogs, services.inputBox, services.fontDialog, services.help,
                     services.processes, services.clipboard},
-                   {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf"});
+                   {dir / "Tabulo.Ctl", dir / "Csv.his", dir / "Fixed.his", dir.Path(), dir / "FixedCnf", dir / "GPC"});
     window.show();
     window.Grid().SetCell(1, 1, "previous");
     test::WriteFile(dir / "new.csv", "id,name\r\n1,pen\r\n2,ink\r\n");

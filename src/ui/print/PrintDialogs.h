@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/print/PrinterSystem.h"
+
+class QWidget;
+
+namespace tabulo::ui {
+
+// "プリンターの設定": the printer of `names`, the paper and the orientation.
+// Changes `choice` and returns true on OK.
+bool ExecPrinterSetupDialog(QWidget* parent, const std::vector<std::string>& names, PrinterChoice& choice);
+
+// "印刷" for the PDF printer: all pages or a range of 1 .. pageCount, copies,
+// collation, and the file to write. nullopt when cancelled.
+std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount);
+
+}  // namespace tabulo::ui
