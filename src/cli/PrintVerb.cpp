@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "cli/BatchOpen.h"
+#include "cli/BatchSave.h"
 #include "cli/Verbs.h"
 #include "core/app/TabuloCnf.h"
 #include "core/base/Errors.h"
@@ -88,7 +89,7 @@ std::vector<CliOption> PrintOptions() {
 
 int RunPrint(const ParsedArgs& args, std::ostream&, std::ostream& err) {
   if (args.files.size() != 1) throw UsageError(FormatMessage(MessageId::CliWrongFileCount, {"1"}));
-  if (args.Value("--output").empty()) throw UsageError(std::string(MessageText(MessageId::CliMissingOutput)));
+  RequireOutput(args);
   Document document;
   OpenInput(document, args.files[0], args, err);
   if (!args.Value("--format-file").empty()) LoadPrintFormat(document, args.Value("--format-file"));

@@ -18,6 +18,7 @@
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/QuestionDialog.h"
+#include "ui/app/CommandButtons.h"
 #include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
@@ -102,11 +103,11 @@ void TReplaceForm::BuildControls(const TableDocument& grid) {
   LBPreData->setBuddy(CBPreData);
   LBNextData->setBuddy(CBNextData);
 
-  BtnHelp = Named(new QPushButton(QStringLiteral("ヘルプ(&H)"), this), "BtnHelp");
-  btnAbort = Named(new QPushButton(QStringLiteral("中止(&A)"), this), "btnAbort");
-  btnOk = Named(new QPushButton(QStringLiteral("置換(&R)"), this), "btnOk");
-  btnOk->setDefault(true);
-  m_helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  const CommandButtons buttons = NewCommandButtons(this, {QStringLiteral("置換(&R)"), QStringLiteral("中止(&A)"), false, false});
+  BtnHelp = buttons.help;
+  btnAbort = buttons.abort;
+  btnOk = buttons.ok;
+  m_helpKey = buttons.helpKey;
 
   auto* dataLayout = new QGridLayout;
   dataLayout->addWidget(LBPreData, 0, 0);
@@ -118,17 +119,12 @@ void TReplaceForm::BuildControls(const TableDocument& grid) {
   dataLayout->setRowMinimumHeight(0, rowHeight);
   dataLayout->setRowMinimumHeight(1, rowHeight);
   dataLayout->setColumnMinimumWidth(0, LBPreData->fontMetrics().horizontalAdvance(QStringLiteral("ｸﾞﾙｰﾌﾟ項目　")));
-  auto* buttonLayout = new QHBoxLayout;
-  buttonLayout->addWidget(BtnHelp);
-  buttonLayout->addStretch();
-  buttonLayout->addWidget(btnOk);
-  buttonLayout->addWidget(btnAbort);
 
   auto* formLayout = new QVBoxLayout(this);
   formLayout->setSizeConstraint(QLayout::SetFixedSize);
   formLayout->addWidget(RGMethod);
   formLayout->addLayout(dataLayout);
-  formLayout->addLayout(buttonLayout);
+  formLayout->addLayout(buttons.row);
 }
 
 void TReplaceForm::ConnectEvents() {

@@ -19,6 +19,7 @@
 
 #include "core/base/Messages.h"
 #include "core/print/PaperSizes.h"
+#include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
 
@@ -31,12 +32,6 @@ QDialogButtonBox* OkCancel(QDialog& dialog) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   return buttons;
-}
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
 }
 
 }  // namespace
@@ -71,7 +66,7 @@ bool ExecPrinterSetupDialog(QWidget* parent, const std::vector<std::string>& nam
 
 std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(QString::fromUtf8(MessageText(MessageId::PdfFileTitle).data()));
+  dialog.setWindowTitle(QString::fromUtf8(MessageText(MessageId::PdfFileTitle)));
   auto* form = new QFormLayout(&dialog);
   auto* all = Named(new QRadioButton(QStringLiteral("全ページ"), &dialog), "RDAllPages");
   auto* range = Named(new QRadioButton(QStringLiteral("ページ指定"), &dialog), "RDPageRange");

@@ -20,6 +20,7 @@
 #include "core/editing/DateInsert.h"
 #include "platform/qt/FontMapping.h"
 #include "ui/app/HelpContexts.h"
+#include "ui/app/NamedControl.h"
 #include "ui/print/TSpinFloatEdit.h"
 #include "ui/print/paint/PagePainter.h"
 
@@ -30,13 +31,12 @@ namespace {
 constexpr int kScrollBarAllowance = 20;
 
 template <typename Widget>
-Widget* Named(Widget* widget, const char* name, const char* hint = "") {
-  widget->setObjectName(QString::fromLatin1(name));
-  if (*hint != '\0') widget->setToolTip(QString::fromUtf8(hint));
-  return widget;
+Widget* Named(Widget* widget, const char* name, const char* hint) {
+  widget->setToolTip(QString::fromUtf8(hint));
+  return ui::Named(widget, name);
 }
 
-QString Text(MessageId id) { return QString::fromUtf8(MessageText(id).data(), static_cast<qsizetype>(MessageText(id).size())); }
+QString Text(MessageId id) { return QString::fromUtf8(MessageText(id)); }
 
 }  // namespace
 
@@ -332,7 +332,7 @@ double TGridPrint::PreviewScale() const {
   return 1;
 }
 
-QImage TGridPrint::DrawPreviewPage(const ListPrint& print, double dpiX, double dpiY) const {
+QImage TGridPrint::DrawPreviewPage(const PageLayout& page, double dpiX, double dpiY) const {
   const auto toScreen = [&](double pixels, double dpi, double printerDpi) { return static_cast<int>(pixels * dpi / printerDpi); };
   QImage image(std::max(1, toScreen(m_metrics.physicalWidth, dpiX, m_metrics.dpiX)),
                std::max(1, toScreen(m_metrics.physicalHeight, dpiY, m_metrics.dpiY)), QImage::Format_RGB32);
@@ -347,7 +347,7 @@ QImage TGridPrint::DrawPreviewPage(const ListPrint& print, double dpiX, double d
   painter.drawRect(toScreen(m_metrics.offsetX, dpiX, m_metrics.dpiX), toScreen(m_metrics.offsetY, dpiY, m_metrics.dpiY),
                    toScreen(m_metrics.printableWidth, dpiX, m_metrics.dpiX) - 1,
                    toScreen(m_metrics.printableHeight, dpiY, m_metrics.dpiY) - 1);
-  PaintPage(painter, print.Layout(m_pageIndex), DeviceScale{dpiX, dpiY, 0, 0}, platform::PrintQFontFromChoice(m_font));
+  PaintPage(painter, page, DeviceScale{dpiX, dpiY, 0, 0}, platform::PrintQFontFromChoice(m_font));
   return image;
 }
 
@@ -363,9 +363,9 @@ void TGridPrint::RefreshPreview() {
   btnPrev->setEnabled(m_pageIndex > 0);
   btnNext->setEnabled(m_pageIndex < m_pageCount - 1);
   const double scale = PreviewScale();
-  m_picture = DrawPreviewPage(print, logicalDpiX() * scale, logicalDpiY() * scale);
-  LabelArea->setText(QString::fromStdString(AreaLabel(info, print.Page())));
   const PageLayout page = print.Layout(m_pageIndex);
+  m_picture = DrawPreviewPage(page, logicalDpiX() * scale, logicalDpiY() * scale);
+  LabelArea->setText(QString::fromStdString(AreaLabel(info, print.Page())));
   LabelOk->setText(!print.Pages().RowsFit() ? Text(MessageId::PrintNoRowFits)
                    : page.columnsOverflow   ? Text(MessageId::PrintColumnsOverflow)
                                             : QString());

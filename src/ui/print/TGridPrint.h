@@ -83,7 +83,7 @@ class TGridPrint final : public QDialog {
   std::vector<PrintColumn> PrintColumns() const;
   ListPrint MakeListPrint(const TGridPrintInfo& info) const;
   PdfDocument PagesOf(const ListPrint& print) const;
-  QImage DrawPreviewPage(const ListPrint& print, double dpiX, double dpiY) const;
+  QImage DrawPreviewPage(const PageLayout& page, double dpiX, double dpiY) const;
   double PreviewScale() const;
   void SortByPrintIndex();
   std::vector<TGPItem> ItemsInColumnOrder() const;

@@ -11,7 +11,15 @@ namespace tabulo::ui {
 
 namespace {
 
-constexpr const char* kFormatFilter = "印刷書式ファイル(*.GPC)|*.GPC|全てのファイル(*.*)|*.*";
+// The file dialogs of the print-format buttons, in the "GPC" folder.
+platform::FileDialogOptions FormatDialog(const char* title, const std::filesystem::path& folder) {
+  platform::FileDialogOptions options;
+  options.title = title;
+  options.filter = "印刷書式ファイル(*.GPC)|*.GPC|全てのファイル(*.*)|*.*";
+  options.defaultExtension = "GPC";
+  options.initialFolder = folder;
+  return options;
+}
 
 }  // namespace
 
@@ -96,11 +104,7 @@ void TGridPrint::SetItemsInColumnOrder(const std::vector<TGPItem>& items) {
 
 void TGridPrint::BtnGpcSaveClick() {
   RunCommand(m_services.prompter, [this] {
-    platform::FileDialogOptions options;
-    options.title = "印刷書式の保存";
-    options.filter = kFormatFilter;
-    options.defaultExtension = "GPC";
-    options.initialFolder = m_formatFolder;
+    platform::FileDialogOptions options = FormatDialog("印刷書式の保存", m_formatFolder);
     options.confirmOverwrite = true;
     const std::optional<std::filesystem::path> file = m_services.fileDialogs.Save(options);
     if (!file) return;
@@ -113,11 +117,7 @@ void TGridPrint::BtnGpcSaveClick() {
 
 void TGridPrint::BtnGpcLoadClick() {
   RunCommand(m_services.prompter, [this] {
-    platform::FileDialogOptions options;
-    options.title = "印刷書式の読み込み";
-    options.filter = kFormatFilter;
-    options.defaultExtension = "GPC";
-    options.initialFolder = m_formatFolder;
+    platform::FileDialogOptions options = FormatDialog("印刷書式の読み込み", m_formatFolder);
     options.mustExist = true;
     const std::vector<std::filesystem::path> files = m_services.fileDialogs.Open(options);
     if (files.empty()) return;

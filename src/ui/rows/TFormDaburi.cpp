@@ -17,6 +17,7 @@
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/FixedPitchFont.h"
 #include "ui/app/HelpContexts.h"
+#include "ui/app/CommandButtons.h"
 #include "ui/app/NamedControl.h"
 #include "ui/app/QuestionDialog.h"
 #include "ui/rows/CompareOptionBoxes.h"
@@ -73,28 +74,19 @@ void TFormDaburi::BuildControls(const TableDocument& grid) {
   CBNoLS = compare.noLS;
   for (QCheckBox* box : compare.All()) optionLayout->addWidget(box);
 
-  BtnHelp = Named(new QPushButton(QStringLiteral("ヘルプ(&H)"), this), "BtnHelp");
-  btnAbort = Named(new QPushButton(QStringLiteral("キャンセル"), this), "btnAbort");
-  btnOk = Named(new QPushButton(QStringLiteral("OK"), this), "btnOk");
-  PaintButtonCaption(*btnAbort, Qt::red);
-  PaintButtonCaption(*btnOk, Qt::blue);
-  btnOk->setDefault(true);
-  BtnHelp->setAutoDefault(false);
-  btnAbort->setAutoDefault(false);
-  m_helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  const CommandButtons buttons = NewCommandButtons(this, {QStringLiteral("OK"), QStringLiteral("キャンセル")});
+  BtnHelp = buttons.help;
+  btnAbort = buttons.abort;
+  btnOk = buttons.ok;
+  m_helpKey = buttons.helpKey;
 
-  auto* buttonLayout = new QHBoxLayout;
-  buttonLayout->addWidget(BtnHelp);
-  buttonLayout->addStretch();
-  buttonLayout->addWidget(btnOk);
-  buttonLayout->addWidget(btnAbort);
   auto* formLayout = new QVBoxLayout(this);
   formLayout->setSizeConstraint(QLayout::SetFixedSize);
   formLayout->addWidget(Label1);
   formLayout->addWidget(ColList);
   formLayout->addWidget(RGHowTo);
   formLayout->addWidget(options);
-  formLayout->addLayout(buttonLayout);
+  formLayout->addLayout(buttons.row);
 }
 
 void TFormDaburi::ConnectEvents() {

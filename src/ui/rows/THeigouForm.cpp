@@ -18,6 +18,7 @@
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/FixedPitchFont.h"
 #include "ui/app/HelpContexts.h"
+#include "ui/app/CommandButtons.h"
 #include "ui/app/NamedControl.h"
 #include "ui/app/QuestionDialog.h"
 #include "ui/rows/CompareOptionBoxes.h"
@@ -139,16 +140,12 @@ void THeigouForm::BuildControls(const TableDocument& grid, const MergeSource& ot
   CBNoLS = compare.noLS;
   for (QCheckBox* box : compare.All()) optionLayout->addWidget(box);
 
-  BtnHelp = Named(new QPushButton(QStringLiteral("ヘルプ(&H)"), this), "BtnHelp");
-  btnAbort = Named(new QPushButton(QStringLiteral("中止(&A)"), this), "btnAbort");
-  btnOk = Named(new QPushButton(QStringLiteral("OK"), this), "btnOk");
-  PaintButtonCaption(*btnAbort, Qt::red);
-  PaintButtonCaption(*btnOk, Qt::blue);
-  btnOk->setDefault(true);
-  for (QPushButton* button : {BtnSanshou, SpeedButton1, SpeedButton2, BtnKaijo, BtnHelp, btnAbort}) {
-    button->setAutoDefault(false);
-  }
-  m_helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  const CommandButtons buttons = NewCommandButtons(this, {QStringLiteral("OK"), QStringLiteral("中止(&A)")});
+  BtnHelp = buttons.help;
+  btnAbort = buttons.abort;
+  btnOk = buttons.ok;
+  m_helpKey = buttons.helpKey;
+  for (QPushButton* button : {BtnSanshou, SpeedButton1, SpeedButton2, BtnKaijo}) button->setAutoDefault(false);
 
   auto* headLayout = new QHBoxLayout;
   headLayout->addWidget(Label1);
@@ -168,16 +165,11 @@ void THeigouForm::BuildControls(const TableDocument& grid, const MergeSource& ot
   listsLayout->addLayout(sourceLayout);
   listsLayout->addLayout(roleLayout);
   listsLayout->addLayout(targetLayout);
-  auto* buttonLayout = new QHBoxLayout;
-  buttonLayout->addWidget(BtnHelp);
-  buttonLayout->addStretch();
-  buttonLayout->addWidget(btnOk);
-  buttonLayout->addWidget(btnAbort);
   auto* formLayout = new QVBoxLayout(this);
   formLayout->setSizeConstraint(QLayout::SetFixedSize);
   formLayout->addLayout(listsLayout);
   formLayout->addWidget(options);
-  formLayout->addLayout(buttonLayout);
+  formLayout->addLayout(buttons.row);
 }
 
 void THeigouForm::ConnectEvents() {

@@ -18,6 +18,7 @@
 #include "ui/app/HelpContexts.h"
 #include "ui/app/QuestionDialog.h"
 #include "ui/rows/OperatorBox.h"
+#include "ui/app/CommandButtons.h"
 #include "ui/app/NamedControl.h"
 #include "ui/rows/CompareOptionBoxes.h"
 
@@ -122,31 +123,22 @@ void TSentakuForm::BuildControls(const TableDocument& grid, const SaveOptions& p
   saveLayout->addWidget(CBTitle, 2, 1);
   saveLayout->addWidget(CBNo, 2, 2);
 
-  BtnHelp = Named(new QPushButton(QStringLiteral("ヘルプ(&H)"), this), "BtnHelp");
-  btnAbort = Named(new QPushButton(QStringLiteral("中止(&A)"), this), "btnAbort");
-  btnOk = Named(new QPushButton(QStringLiteral("実行(&S)"), this), "btnOk");
-  PaintButtonCaption(*btnAbort, Qt::red);
-  PaintButtonCaption(*btnOk, Qt::blue);
-  btnOk->setDefault(true);
+  const CommandButtons buttons = NewCommandButtons(this, {QStringLiteral("実行(&S)"), QStringLiteral("中止(&A)")});
+  BtnHelp = buttons.help;
+  btnAbort = buttons.abort;
+  btnOk = buttons.ok;
+  m_helpKey = buttons.helpKey;
   btnOk->setEnabled(false);
-  BtnHelp->setAutoDefault(false);
-  btnAbort->setAutoDefault(false);
-  m_helpKey = new QShortcut(QKeySequence::HelpContents, this);
 
   auto* middleLayout = new QHBoxLayout;
   middleLayout->addWidget(options);
   middleLayout->addWidget(RGMode);
-  auto* buttonLayout = new QHBoxLayout;
-  buttonLayout->addWidget(BtnHelp);
-  buttonLayout->addStretch();
-  buttonLayout->addWidget(btnOk);
-  buttonLayout->addWidget(btnAbort);
   auto* formLayout = new QVBoxLayout(this);
   formLayout->setSizeConstraint(QLayout::SetFixedSize);
   formLayout->addLayout(conditionLayout);
   formLayout->addLayout(middleLayout);
   formLayout->addWidget(RGSaveType);
-  formLayout->addLayout(buttonLayout);
+  formLayout->addLayout(buttons.row);
 }
 
 void TSentakuForm::ConnectEvents() {

@@ -16,6 +16,7 @@
 #include "core/locale/Encoding.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/QuestionDialog.h"
+#include "ui/app/CommandButtons.h"
 #include "ui/app/NamedControl.h"
 
 namespace tabulo::ui {
@@ -144,11 +145,11 @@ void TSortOption::BuildControls(const TableDocument& grid) {
   }
   BtnAscending = NewButton(this, "BtnAscending", "昇順", "");
   BtnDescending = NewButton(this, "BtnDescending", "降順", "");
-  BtnHelp = NewButton(this, "BtnHelp", "ヘルプ(&H)", "");
-  btnAbort = NewButton(this, "btnAbort", "中止(&A)", "");
-  btnOk = NewButton(this, "btnOk", "整列", "");
-  btnOk->setDefault(true);
-  m_helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  const CommandButtons buttons = NewCommandButtons(this, {QStringLiteral("整列"), QStringLiteral("中止(&A)"), false});
+  BtnHelp = buttons.help;
+  btnAbort = buttons.abort;
+  btnOk = buttons.ok;
+  m_helpKey = buttons.helpKey;
 
   auto* noSortLayout = new QVBoxLayout;
   noSortLayout->addWidget(noSortTitle);
@@ -175,16 +176,11 @@ void TSortOption::BuildControls(const TableDocument& grid) {
   listsLayout->addLayout(noSortLayout);
   listsLayout->addLayout(moveLayout);
   listsLayout->addLayout(sortLayout);
-  auto* buttonLayout = new QHBoxLayout;
-  buttonLayout->addWidget(BtnHelp);
-  buttonLayout->addStretch();
-  buttonLayout->addWidget(btnOk);
-  buttonLayout->addWidget(btnAbort);
 
   auto* formLayout = new QVBoxLayout(this);
   formLayout->setSizeConstraint(QLayout::SetFixedSize);
   formLayout->addLayout(listsLayout);
-  formLayout->addLayout(buttonLayout);
+  formLayout->addLayout(buttons.row);
 }
 
 void TSortOption::ConnectEvents() {
