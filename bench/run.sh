@@ -3,7 +3,7 @@
 # core's reading and writing, the formula engine, character conversion and
 # trimming over a column, the narrowing search with its narrowed copy and
 # write-back, sorting, duplicate rows and the merge, the fixed-length import
-# and its dialog, the batch tool's convert, filter, sort, dedupe, merge and
+# and its dialog, the list print and its preview, the batch tool's convert, filter, sort, dedupe, merge and
 # fixed end to end, and undo and redo of commands over every row.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,7 +13,7 @@ corpus=$data/corpus-$rows.csv
 generator=${GEN_CORPUS:-$root/../shared/bench/gen_corpus.py}
 
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-dedupe-merge-bench tabulo-fixed-bench tabulo-fixed-dialog-bench tabulo-cli tabulo-window-bench
+cmake --build "$root/build/release" --target tabulo-bench tabulo-calc-bench tabulo-undo-bench tabulo-edit-bench tabulo-reformat-bench tabulo-replace-bench tabulo-filter-bench tabulo-sort-bench tabulo-dedupe-merge-bench tabulo-fixed-bench tabulo-fixed-dialog-bench tabulo-print-bench tabulo-cli tabulo-window-bench
 mkdir -p "$data"
 if [ ! -f "$corpus" ]; then
   python3 "$generator" --rows "$rows" --seed 1 --delim comma --out "$corpus"
@@ -108,3 +108,6 @@ rm -f "$data/sorted.csv" "$data/sorted.cfg"
 
 echo "opening the corpus in the window (offscreen):"
 QT_QPA_PLATFORM=offscreen "$root/build/release/bench/tabulo-window-bench" "$corpus" 2>/dev/null
+
+echo "the list print: page count, preview pages, tabulo-cli print of 100 pages:"
+QT_QPA_PLATFORM=offscreen "$root/build/release/bench/tabulo-print-bench" "$corpus" 2>/dev/null

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -192,6 +193,11 @@ void TGridPrint::BuildStatusBar(QVBoxLayout* root) {
 void TGridPrint::ConnectEvents() {
   connect(btnPrev, &QPushButton::clicked, this, &TGridPrint::btnPrevClick);
   connect(btnNext, &QPushButton::clicked, this, &TGridPrint::btnNextClick);
+  connect(new QShortcut(QKeySequence::MoveToPreviousPage, this), &QShortcut::activated, this, &TGridPrint::btnPrevClick);
+  connect(new QShortcut(QKeySequence::MoveToNextPage, this), &QShortcut::activated, this, &TGridPrint::btnNextClick);
+  connect(new QShortcut(QKeySequence::MoveToStartOfDocument, this), &QShortcut::activated, this, [this] { ShowPage(0); });
+  connect(new QShortcut(QKeySequence::MoveToEndOfDocument, this), &QShortcut::activated, this,
+          [this] { ShowPage(m_pageCount - 1); });
   for (QRadioButton* size : RGSize) {
     connect(size, &QRadioButton::toggled, this, [this](bool on) { if (on) RefreshPreview(); });
   }

@@ -60,6 +60,9 @@ class TGridPrint final : public QDialog {
   // The handlers, named after their controls.
   void btnPrevClick();
   void btnNextClick();
+  // Page Up and Page Down page through the preview like the two buttons;
+  // Ctrl+Home and Ctrl+End go to the first and the last page.
+  void ShowPage(int pageIndex);
   void BtnFontClick();
   void SpeedButton2Click();
   void BtnPrinterClick();

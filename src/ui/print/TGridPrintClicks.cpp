@@ -23,13 +23,12 @@ platform::FileDialogOptions FormatDialog(const char* title, const std::filesyste
 
 }  // namespace
 
-void TGridPrint::btnPrevClick() {
-  --m_pageIndex;
-  RefreshPreview();
-}
+void TGridPrint::btnPrevClick() { ShowPage(m_pageIndex - 1); }
 
-void TGridPrint::btnNextClick() {
-  ++m_pageIndex;
+void TGridPrint::btnNextClick() { ShowPage(m_pageIndex + 1); }
+
+void TGridPrint::ShowPage(int pageIndex) {
+  m_pageIndex = pageIndex;  // RefreshPreview keeps it within the pages
   RefreshPreview();
 }
 

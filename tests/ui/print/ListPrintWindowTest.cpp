@@ -89,6 +89,13 @@ class ListPrintWindowTest final : public QObject {
       QVERIFY(!dialog.findChild<QPushButton*>("btnPrev")->isEnabled());
       dialog.findChild<QPushButton*>("btnNext")->click();
       QCOMPARE(print.PageIndex(), 1);
+      dialog.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&dialog));
+      QTest::keyClick(&dialog, Qt::Key_End, Qt::ControlModifier);
+      QCOMPARE(print.PageIndex(), 4);
+      QVERIFY(!dialog.findChild<QPushButton*>("btnNext")->isEnabled());
+      QTest::keyClick(&dialog, Qt::Key_PageUp);
+      QCOMPARE(print.PageIndex(), 3);
       // Without header, title and page number the page holds 27 rows.
       for (const char* name : {"CBFileName", "CBDate", "CBTitle", "CBPage"}) dialog.findChild<QCheckBox*>(name)->click();
       QCOMPARE(print.PageCount(), 4);
