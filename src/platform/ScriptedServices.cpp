@@ -29,7 +29,7 @@ std::optional<std::string> ScriptedInputBox::Ask(const std::string& title, const
   return answer;
 }
 
-std::optional<FontChoice> ScriptedFontDialog::Choose(const FontChoice&) {
+std::optional<FontChoice> ScriptedFontDialog::Choose(const FontChoice&, FontUse) {
   if (m_answers.empty()) throw UnexpectedDialog("unexpected font dialog");
   auto answer = std::move(m_answers.front());
   m_answers.pop_front();

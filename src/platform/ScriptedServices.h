@@ -51,7 +51,7 @@ class ScriptedInputBox final : public InputBox {
 class ScriptedFontDialog final : public FontDialog {
  public:
   void Then(std::optional<FontChoice> answer) { m_answers.push_back(std::move(answer)); }
-  std::optional<FontChoice> Choose(const FontChoice& current) override;
+  std::optional<FontChoice> Choose(const FontChoice& current, FontUse use) override;
 
  private:
   std::deque<std::optional<FontChoice>> m_answers;

@@ -48,10 +48,15 @@ struct FontChoice {
   friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
+// What a font is chosen for: the screen, or paper (where a stored Japanese
+// system font stands for a face whose printed text can be searched).
+enum class FontUse { Screen, Print };
+
 class FontDialog {
  public:
   virtual ~FontDialog() = default;
-  virtual std::optional<FontChoice> Choose(const FontChoice& current) = 0;
+  // The dialog opens on `current` as it is shown for `use`.
+  virtual std::optional<FontChoice> Choose(const FontChoice& current, FontUse use) = 0;
 };
 
 // The help pages, one per help context number.

@@ -6,8 +6,8 @@
 
 namespace tabulo::platform {
 
-std::optional<FontChoice> QtFontDialog::Choose(const FontChoice& current) {
-  QFontDialog dialog(QFontFromChoice(current), m_parent);
+std::optional<FontChoice> QtFontDialog::Choose(const FontChoice& current, FontUse use) {
+  QFontDialog dialog(use == FontUse::Print ? PrintQFontFromChoice(current) : QFontFromChoice(current), m_parent);
   dialog.setWindowTitle(QStringLiteral("フォントの指定"));
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

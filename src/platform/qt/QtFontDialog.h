@@ -13,7 +13,7 @@ class QtFontDialog final : public FontDialog {
   explicit QtFontDialog(QWidget* parent = nullptr) : m_parent(parent) {}
   void SetParent(QWidget* parent) { m_parent = parent; }
 
-  std::optional<FontChoice> Choose(const FontChoice& current) override;
+  std::optional<FontChoice> Choose(const FontChoice& current, FontUse use) override;
 
  private:
   QWidget* m_parent;

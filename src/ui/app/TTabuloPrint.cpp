@@ -43,7 +43,9 @@ void TTabulo::BtnPrintClick() {
       if (!m_files.printFormats.empty()) std::filesystem::create_directories(m_files.printFormats, ignored);
       window = std::make_unique<TGridPrint>(this, m_services, *m_printers, grid, std::move(columns),
                                             mmAdjustDraw->isChecked());
-      window->Init(m_document.printInfo, windowTitle(), m_files.printFormats);
+      // The PDF goes beside the document, named after it.
+      window->Init(m_document.printInfo, windowTitle(), m_files.printFormats,
+                   std::filesystem::path(m_documentFile).replace_extension(".pdf"));
     }
     window->exec();
     window->TakeSettings(m_document.printInfo);

@@ -127,7 +127,7 @@ void TTabulo::FitRowHeightToFont() {
 
 void TTabulo::mmFontClick() {
   m_services.prompter.Beep(Sound::Question);
-  const auto chosen = m_services.fontDialog.Choose(m_gridFont);
+  const auto chosen = m_services.fontDialog.Choose(m_gridFont, platform::FontUse::Screen);
   if (!chosen) return;
   m_gridFont = *chosen;
   SetGridFont(GridQFont(m_gridFont));

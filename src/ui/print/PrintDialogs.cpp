@@ -64,7 +64,7 @@ bool ExecPrinterSetupDialog(QWidget* parent, const std::vector<std::string>& nam
   return true;
 }
 
-std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount) {
+std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount, const std::filesystem::path& pdfFile) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QString::fromUtf8(MessageText(MessageId::PdfFileTitle)));
   auto* form = new QFormLayout(&dialog);
@@ -73,7 +73,10 @@ std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount) {
   all->setChecked(true);
   auto* from = Named(new QSpinBox(&dialog), "SpinFromPage");
   auto* to = Named(new QSpinBox(&dialog), "SpinToPage");
-  for (QSpinBox* box : {from, to}) box->setRange(1, pageCount);
+  for (QSpinBox* box : {from, to}) {
+    box->setRange(1, pageCount);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 30);
+  }
   to->setValue(pageCount);
   auto* pages = new QHBoxLayout;
   pages->addWidget(all);
@@ -81,11 +84,18 @@ std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount) {
   pages->addWidget(from);
   pages->addWidget(new QLabel(QStringLiteral("～"), &dialog));
   pages->addWidget(to);
+  pages->addStretch();
   auto* copies = Named(new QSpinBox(&dialog), "SpinCopies");
   copies->setRange(1, 999);
+  copies->setMinimumWidth(from->minimumWidth());
+  auto* copiesRow = new QHBoxLayout;
+  copiesRow->addWidget(copies);
+  copiesRow->addStretch();
   auto* collate = Named(new QCheckBox(QStringLiteral("部単位で印刷"), &dialog), "CBCollate");
   collate->setChecked(true);
-  auto* file = Named(new QLineEdit(QDir::home().filePath(QStringLiteral("一覧表.pdf")), &dialog), "EditPdfFile");
+  const QString suggested = pdfFile.empty() ? QDir::home().filePath(QStringLiteral("一覧表.pdf"))
+                                            : QString::fromStdString(pdfFile.string());
+  auto* file = Named(new QLineEdit(suggested, &dialog), "EditPdfFile");
   file->setMinimumWidth(320);
   auto* browse = Named(new QPushButton(QStringLiteral("参照..."), &dialog), "btnPdfFile");
   QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
@@ -97,7 +107,7 @@ std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount) {
   fileRow->addWidget(file);
   fileRow->addWidget(browse);
   form->addRow(QStringLiteral("印刷範囲"), pages);
-  form->addRow(QStringLiteral("部数"), copies);
+  form->addRow(QStringLiteral("部数"), copiesRow);
   form->addRow(QString(), collate);
   form->addRow(QStringLiteral("ファイル名"), fileRow);
   form->addRow(OkCancel(dialog));

@@ -15,7 +15,7 @@ namespace tabulo::ui {
 bool ExecPrinterSetupDialog(QWidget* parent, const std::vector<std::string>& names, PrinterChoice& choice);
 
 // "印刷" for the PDF printer: all pages or a range of 1 .. pageCount, copies,
-// collation, and the file to write. nullopt when cancelled.
-std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount);
+// collation, and the file to write (at first `pdfFile`). nullopt when cancelled.
+std::optional<PrintRequest> ExecPdfPrintDialog(QWidget* parent, int pageCount, const std::filesystem::path& pdfFile);
 
 }  // namespace tabulo::ui

@@ -46,8 +46,10 @@ class PrinterSystem {
   virtual PrinterMetrics Metrics(const PrinterChoice& choice) = 0;
   // The printer-setup dialog: printer, paper and orientation; false when cancelled.
   virtual bool SetupPrinter(QWidget* parent, PrinterChoice& choice) = 0;
-  // The print dialog for pages 1 .. pageCount; nullopt when cancelled.
-  virtual std::optional<PrintRequest> AskPrint(QWidget* parent, const PrinterChoice& choice, int pageCount) = 0;
+  // The print dialog for pages 1 .. pageCount; nullopt when cancelled. The
+  // PDF printer offers `pdfFile` as the file to write.
+  virtual std::optional<PrintRequest> AskPrint(QWidget* parent, const PrinterChoice& choice, int pageCount,
+                                               const std::filesystem::path& pdfFile) = 0;
   // Prints the pages of `sequence` (0-based, in order): on a printer each
   // page as a job of its own, on the PDF printer one file holding them all.
   // Returns the pages that could not be printed (a failed job is dropped and

@@ -96,9 +96,10 @@ bool QtPrinterSystem::SetupPrinter(QWidget* parent, PrinterChoice& choice) {
   return ExecPrinterSetupDialog(parent, PrinterNames(), choice);
 }
 
-std::optional<PrintRequest> QtPrinterSystem::AskPrint(QWidget* parent, const PrinterChoice& choice, int pageCount) {
+std::optional<PrintRequest> QtPrinterSystem::AskPrint(QWidget* parent, const PrinterChoice& choice, int pageCount,
+                                                      const std::filesystem::path& pdfFile) {
   const std::unique_ptr<QPrinter> printer = PrinterFor(choice);
-  if (!printer) return ExecPdfPrintDialog(parent, pageCount);
+  if (!printer) return ExecPdfPrintDialog(parent, pageCount, pdfFile);
   QPrintDialog dialog(printer.get(), parent);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);

@@ -12,7 +12,8 @@ class QtPrinterSystem final : public PrinterSystem {
   bool IsPdf(int index) override;
   PrinterMetrics Metrics(const PrinterChoice& choice) override;
   bool SetupPrinter(QWidget* parent, PrinterChoice& choice) override;
-  std::optional<PrintRequest> AskPrint(QWidget* parent, const PrinterChoice& choice, int pageCount) override;
+  std::optional<PrintRequest> AskPrint(QWidget* parent, const PrinterChoice& choice, int pageCount,
+                                       const std::filesystem::path& pdfFile) override;
   std::vector<int> Print(const PrinterChoice& choice, const PrintRequest& request, const PdfDocument& pages,
                          const std::vector<int>& sequence) override;
 

@@ -218,9 +218,11 @@ void TGridPrint::ConnectEvents() {
   connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TGridPrint::Init(const TGridPrintInfo& record, const QString& headerText, const std::filesystem::path& formatFolder) {
+void TGridPrint::Init(const TGridPrintInfo& record, const QString& headerText, const std::filesystem::path& formatFolder,
+                      const std::filesystem::path& pdfFile) {
   m_headerText = headerText;
   m_formatFolder = formatFolder;
+  m_pdfFile = pdfFile;
   ApplySettings(record);
   std::error_code error;
   const bool folder = !formatFolder.empty() && std::filesystem::is_directory(formatFolder, error);

@@ -41,8 +41,10 @@ class TGridPrint final : public QDialog {
              std::vector<ColumnEntry> columns, bool groupedNumbers);
 
   // Takes the layout record and the header text (the main window's caption)
-  // and shows the format buttons only when `formatFolder` exists.
-  void Init(const TGridPrintInfo& record, const QString& headerText, const std::filesystem::path& formatFolder);
+  // and shows the format buttons only when `formatFolder` exists. The PDF
+  // printer offers `pdfFile` as the file to write.
+  void Init(const TGridPrintInfo& record, const QString& headerText, const std::filesystem::path& formatFolder,
+            const std::filesystem::path& pdfFile = {});
   // The record's settings into the controls, the printer and its paper.
   void ApplySettings(const TGridPrintInfo& record);
   // The controls' settings, the printer and its paper into `record`.
@@ -99,6 +101,7 @@ class TGridPrint final : public QDialog {
   bool m_groupedNumbers;
   QString m_headerText;
   std::filesystem::path m_formatFolder;
+  std::filesystem::path m_pdfFile;
   platform::FontChoice m_font;
   PrinterChoice m_printer;
   PrinterMetrics m_metrics;

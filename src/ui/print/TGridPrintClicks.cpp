@@ -34,7 +34,7 @@ void TGridPrint::ShowPage(int pageIndex) {
 
 void TGridPrint::BtnFontClick() {
   RunCommand(m_services.prompter, [this] {
-    const std::optional<platform::FontChoice> chosen = m_services.fontDialog.Choose(m_font);
+    const std::optional<platform::FontChoice> chosen = m_services.fontDialog.Choose(m_font, platform::FontUse::Print);
     if (!chosen) return;
     m_font = *chosen;
     RefreshPreview();
@@ -74,7 +74,7 @@ void TGridPrint::BtnPrintClick() {
       RefreshPreview();
       return;
     }
-    const std::optional<PrintRequest> request = m_printers.AskPrint(this, m_printer, print.PageCount());
+    const std::optional<PrintRequest> request = m_printers.AskPrint(this, m_printer, print.PageCount(), m_pdfFile);
     if (!request) return;
     const int last = std::min(request->lastPage, print.PageCount() - 1);
     const std::vector<int> sequence = PrintSequence(std::max(request->firstPage, 0), last, request->copies, request->collate);

@@ -32,7 +32,8 @@ class ScriptedPrinters final : public PrinterSystem {
   bool IsPdf(int index) override { return index == 1; }
   PrinterMetrics Metrics(const PrinterChoice& choice) override { return PdfPrinterMetrics(choice.paperSize, choice.orientation, 300); }
   bool SetupPrinter(QWidget*, PrinterChoice&) override { return false; }
-  std::optional<PrintRequest> AskPrint(QWidget*, const PrinterChoice&, int pageCount) override {
+  std::optional<PrintRequest> AskPrint(QWidget*, const PrinterChoice&, int pageCount,
+                                       const std::filesystem::path&) override {
     askedPages = pageCount;
     return request;
   }
@@ -82,6 +83,7 @@ class ListPrintWindowTest final : public QObject {
  private slots:
   void SettingsGoBackToTheDocumentAndPagesFollowThem() {
     Fixture f;
+    f.platform.fontDialog.Then(platform::FontChoice{"Mincho", 0, 12, 1});
     OnDialog([](QWidget& dialog) {
       TGridPrint& print = PrintWindow(dialog);
       QCOMPARE(print.PageCount(), 5);
@@ -99,6 +101,8 @@ class ListPrintWindowTest final : public QObject {
       // Without header, title and page number the page holds 27 rows.
       for (const char* name : {"CBFileName", "CBDate", "CBTitle", "CBPage"}) dialog.findChild<QCheckBox*>(name)->click();
       QCOMPARE(print.PageCount(), 4);
+      dialog.findChild<QPushButton*>("BtnFont")->click();
+      QVERIFY(dialog.findChild<QLabel*>("LabelFont")->text().contains(QStringLiteral("Size:12")));
       auto* left = dialog.findChild<TSpinFloatEdit*>("SpinMrgX");
       left->SetValue(255);
       QVERIFY(!print.PagePicture().isNull());
@@ -110,6 +114,9 @@ class ListPrintWindowTest final : public QObject {
     QCOMPARE(info.ShowFileName, false);
     QCOMPARE(info.LeftMargin, 255);
     QCOMPARE(info.PrinterIndex, 0);
+    QCOMPARE(info.FontName, std::string("Mincho"));
+    QCOMPARE(info.FontSize, 12);
+    QCOMPARE(info.FontStyle, std::uint8_t{1});
     // Columns without a print width got the one they have on the screen.
     QVERIFY(f.Grid().Item(1).PrintWidth > 0);
   }
