@@ -11,6 +11,7 @@
 #include "cli/BatchOpen.h"
 #include "cli/BatchSave.h"
 #include "cli/Verbs.h"
+#include "core/app/ColumnWidths.h"
 #include "core/app/TabuloCnf.h"
 #include "core/base/Errors.h"
 #include "core/editing/DateInsert.h"
@@ -18,6 +19,7 @@
 #include "core/print/PrintFormatFile.h"
 #include "core/print/PrintSetup.h"
 #include "platform/qt/FontMapping.h"
+#include "ui/print/paint/GlyphWidths.h"
 #include "ui/print/paint/PdfPages.h"
 
 namespace tabulo::cli {
@@ -47,6 +49,19 @@ class GuiForPrinting {
   char* m_argv[2] = {m_name, nullptr};
   std::unique_ptr<QGuiApplication> m_application;
 };
+
+// A table read without a side file gets the widths the window gives it: each
+// column as wide as its widest text in the grid's default font, with the
+// cell margins of a screen of 96 dots per inch.
+void FitWidthsAsTheWindowDoes(TableDocument& grid, bool grouped) {
+  const ui::GlyphWidths measure(ui::GridFont(platform::QFontFromChoice(
+      {std::string(kDefaultGridFontName), kDefaultGridFontCharset, kDefaultGridFontSize, 0})));
+  FitLayout layout;
+  layout.margin = 3;         // 0.7 mm
+  layout.headerPadding = 8;  // the header's margin on both sides
+  layout.clientWidth = 1200;
+  FitColumnWidths(grid, 0, grid.ColCount() - 1, grouped, measure, layout, nullptr);
+}
 
 // "--format-file": the layout record and every column's record, read over
 // the document's in column order.
@@ -90,8 +105,10 @@ std::vector<CliOption> PrintOptions() {
 int RunPrint(const ParsedArgs& args, std::ostream&, std::ostream& err) {
   if (args.files.size() != 1) throw UsageError(FormatMessage(MessageId::CliWrongFileCount, {"1"}));
   RequireOutput(args);
+  const GuiForPrinting gui;
   Document document;
-  OpenInput(document, args.files[0], args, err);
+  const OpenResult opened = OpenInput(document, args.files[0], args, err);
+  if (!opened.sideFileRead) FitWidthsAsTheWindowDoes(document.grid, args.Yes("--grouped"));
   if (!args.Value("--format-file").empty()) LoadPrintFormat(document, args.Value("--format-file"));
 
   TGridPrintInfo& info = document.printInfo;
@@ -111,7 +128,6 @@ int RunPrint(const ParsedArgs& args, std::ostream&, std::ostream& err) {
   const auto [first, last] = PageRange(args.Value("--pages"), print.PageCount());
   if (print.Layout(first).columnsOverflow) err << MessageText(MessageId::PrintColumnsOverflow) << '\n';
 
-  const GuiForPrinting gui;
   ui::PdfDocument pdf;
   pdf.sheet = sheet;
   pdf.font = platform::PrintQFontFromChoice({info.FontName, info.FontCharset, info.FontSize, info.FontStyle});

@@ -102,6 +102,16 @@ TEST(CliPrint, PrintsTheChosenPagesWithAPrintFormatFile) {
   EXPECT_EQ(text.find("(1/4)"), std::string::npos);
 }
 
+TEST(CliPrint, ATableWithoutSideFileGetsColumnsAsWideAsTheirTexts) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  const Fixture f;
+  tabulo::test::WriteFile(f.in, Sjis("住所,金額\r\n東京都千代田区千代田一丁目一番一号皇居外苑管理事務所,1200\r\n"));
+  const ToolRun run = f.Print({});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // At the grid's first width (64 pixels) only a few characters would show.
+  EXPECT_NE(f.Text().find("東京都千代田区千代田一丁目一番一号皇居外苑管理事務所"), std::string::npos) << f.Text();
+}
+
 TEST(CliPrint, ReportsColumnsThatDoNotFitAndRefusesBadRanges) {
   const Fixture f;
   TGridPrintInfo info;

@@ -21,7 +21,7 @@
 #include "core/fixed/FixedFieldCnf.h"
 #include "core/print/PrintFormatFile.h"
 #include "ui/app/CommandRunner.h"
-#include "ui/app/GlyphWidths.h"
+#include "ui/print/paint/GlyphWidths.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"

@@ -15,7 +15,7 @@
 #include "core/document/DocumentOperations.h"
 #include "ui/app/CellDelegate.h"
 #include "ui/app/CommandRunner.h"
-#include "ui/app/GlyphWidths.h"
+#include "ui/print/paint/GlyphWidths.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/ProgressBarSink.h"

@@ -12,7 +12,7 @@
 #include "core/document/DocumentOperations.h"
 #include "support/GridText.h"
 #include "support/TestFiles.h"
-#include "ui/app/GlyphWidths.h"
+#include "ui/print/paint/GlyphWidths.h"
 #include "ui/app/GridModel.h"
 
 namespace tabulo::ui {

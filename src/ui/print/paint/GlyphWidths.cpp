@@ -1,4 +1,4 @@
-#include "ui/app/GlyphWidths.h"
+#include "ui/print/paint/GlyphWidths.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -8,7 +8,7 @@
 
 #include "core/locale/Cp932.h"
 #include "core/locale/Encoding.h"
-#include "ui/app/CellText.h"
+#include "core/document/ShownText.h"
 
 namespace tabulo::ui {
 namespace {
