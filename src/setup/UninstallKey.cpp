@@ -82,7 +82,8 @@ bool WriteKeyValues(const std::filesystem::path& folder, const std::string& key,
   std::filesystem::create_directories(folder, error);
   auto stored = ReadKey(KeyFile(folder, key)).value_or(KeyValues{});
   for (const auto& [name, data] : values) {
-    const auto same = std::find_if(stored.begin(), stored.end(), [&](const auto& value) { return value.first == name; });
+    const auto same =
+        std::find_if(stored.begin(), stored.end(), [&name = name](const auto& value) { return value.first == name; });
     if (same != stored.end()) {
       same->second = data;
     } else {
