@@ -14,6 +14,8 @@ packages=(
   clang-14 libclang-rt-14-dev                   # fuzz targets (libFuzzer)
   python3 time                                  # benchmark corpus and timing
   poppler-utils                                 # reading printed PDF files back in tests
+  dpkg-dev file desktop-file-utils              # the Debian package: shared-library depends, checks
+  xdg-utils xdg-user-dirs                       # menus and desktop folder that plinth writes into
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds everything and runs every test:
 #  1. the unit and batch-tool tests (g++, warnings as errors);
-#  2. the same tests under the address and undefined-behaviour sanitizers;
-#  3. every fuzz target for a short while (clang, libFuzzer), from its seeds.
+#  2. the Debian package, built and checked by scripts/check-package.sh;
+#  3. the same tests under the address and undefined-behaviour sanitizers;
+#  4. every fuzz target for a short while (clang, libFuzzer), from its seeds.
 # FUZZ_SECONDS sets the time per fuzz target (default 20).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,9 @@ step "unit tests"
 cmake -S "$root" -B "$root/build/debug" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABULO_WERROR=ON
 cmake --build "$root/build/debug"
 ctest --test-dir "$root/build/debug" --output-on-failure --timeout 600 -j 2
+
+step "package"
+"$root/scripts/check-package.sh"
 
 step "unit tests with sanitizers"
 cmake -S "$root" -B "$root/build/asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABULO_SANITIZE=ON -DTABULO_BUILD_BENCH=OFF
