@@ -44,6 +44,7 @@ enum class MessageId {
   LineTooLong,
   TooManyRows,
   TextNotShiftJis,
+  TextNotUtf8,
   PrintFormatLoadFailed,
   SettingsReadFailed,
   SettingsWriteFailed,

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 namespace tabulo {
 
-// The one place that knows code page 932's double-byte structure. A lead byte
+// The one place that knows how a document's bytes form characters: code page
+// 932's double-byte structure, and UTF-8's (below). A lead byte
 // (0x81..0x9F, 0xE0..0xFC) starts a two-byte character; every scanner steps
 // over such characters as units, so a trail byte (which may be 0x5C "\" or
 // 0x7C "|") is never taken for a character of its own. The single-byte
@@ -33,18 +35,82 @@ constexpr std::size_t CharLength(std::string_view text, std::size_t pos) noexcep
   return IsLeadByte(text[pos]) && pos + 1 < text.size() && IsTrailByte(text[pos + 1]) ? 2 : 1;
 }
 
+// The encodings a document's bytes may be in. Code page 932 is the
+// program's own; UTF-8 documents keep their bytes too, and every scanner
+// steps their characters through the functions below that take an encoding.
+enum class TextEncoding : std::uint8_t { ShiftJis, Utf8 };
+
+// A UTF-8 continuation byte (10xxxxxx).
+constexpr bool IsUtf8Continuation(char byte) noexcept { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// Length in bytes of the well-formed UTF-8 character at `pos` (Unicode's
+// table of well-formed byte sequences: no overlong forms, no surrogates,
+// nothing beyond U+10FFFF), else 1: a byte that starts no well-formed
+// character stands alone, as a lone lead byte of code page 932 does, so
+// damaged text keeps every byte through a save and a reload. ASCII bytes
+// never occur inside a multi-byte character.
+constexpr std::size_t Utf8CharLength(std::string_view text, std::size_t pos) noexcept {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;   // the range of the second byte
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 1;
+  }
+  if (pos + length > text.size()) return 1;
+  const auto second = static_cast<unsigned char>(text[pos + 1]);
+  if (second < low || second > high) return 1;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (!IsUtf8Continuation(text[pos + k])) return 1;
+  }
+  return length;
+}
+
+// Length in bytes of the character at `pos` in a text of `encoding`.
+constexpr std::size_t CharLength(std::string_view text, std::size_t pos, TextEncoding encoding) noexcept {
+  return encoding == TextEncoding::Utf8 ? Utf8CharLength(text, pos) : CharLength(text, pos);
+}
+
+// Whether the whole of `text` is well-formed UTF-8.
+constexpr bool IsWellFormedUtf8(std::string_view text) noexcept {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8CharLength(text, pos);
+    if (length == 1 && static_cast<unsigned char>(text[pos]) >= 0x80) return false;
+    pos += length;
+  }
+  return true;
+}
+
+// The bytes below which no byte can be part of a longer character: a plain
+// byte search finds such a character exactly.
+constexpr unsigned char SingleByteLimit(TextEncoding encoding) noexcept {
+  return encoding == TextEncoding::Utf8 ? 0x80 : 0x40;
+}
+
 // Position of the first character equal to the single byte `target` at or
 // after `from` (a character boundary), stepping over double-byte characters;
 // npos when there is none.
-inline std::size_t FindChar(std::string_view text, char target, std::size_t from = 0) noexcept {
+inline std::size_t FindChar(std::string_view text, char target, std::size_t from = 0,
+                            TextEncoding encoding = TextEncoding::ShiftJis) noexcept {
   if (from >= text.size()) return std::string_view::npos;
-  if (static_cast<unsigned char>(target) < 0x40) {
-    // Below 0x40 no byte can be a trail byte, so the first such byte is a
-    // character of its own and a plain byte search finds it.
+  if (static_cast<unsigned char>(target) < SingleByteLimit(encoding)) {
+    // Such a byte is never part of a longer character, so the first one is
+    // a character of its own and a plain byte search finds it.
     const void* found = std::memchr(text.data() + from, target, text.size() - from);
     return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : std::string_view::npos;
   }
-  for (std::size_t pos = from; pos < text.size(); pos += CharLength(text, pos)) {
+  for (std::size_t pos = from; pos < text.size(); pos += CharLength(text, pos, encoding)) {
     if (text[pos] == target) return pos;
   }
   return std::string_view::npos;
@@ -63,10 +129,10 @@ constexpr bool ContainsMarkedChar(std::string_view text, Predicate isMarked) noe
 
 // Position of the first occurrence of `needle` that starts on a character
 // boundary at or after `from`; npos when there is none.
-constexpr std::size_t FindText(std::string_view text, std::string_view needle,
-                               std::size_t from = 0) noexcept {
+constexpr std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0,
+                               TextEncoding encoding = TextEncoding::ShiftJis) noexcept {
   if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
-  for (std::size_t pos = from; pos + needle.size() <= text.size(); pos += CharLength(text, pos)) {
+  for (std::size_t pos = from; pos + needle.size() <= text.size(); pos += CharLength(text, pos, encoding)) {
     if (text.compare(pos, needle.size(), needle) == 0) return pos;
   }
   return std::string_view::npos;
@@ -78,15 +144,16 @@ constexpr std::size_t FindText(std::string_view text, std::string_view needle,
 // takes the first half of a double-byte character. A plain byte search finds
 // the candidates, so a text without the search text costs one fast scan; the
 // character boundaries are then stepped only up to a candidate.
-inline std::size_t FindWholeText(std::string_view text, std::string_view search, std::size_t from = 0) noexcept {
+inline std::size_t FindWholeText(std::string_view text, std::string_view search, std::size_t from = 0,
+                                 TextEncoding encoding = TextEncoding::ShiftJis) noexcept {
   std::size_t boundary = from;
   for (std::size_t pos = text.find(search, from); pos != std::string_view::npos; pos = text.find(search, boundary)) {
-    while (boundary < pos) boundary += CharLength(text, boundary);
-    if (boundary != pos) continue;  // inside a double-byte character
+    while (boundary < pos) boundary += CharLength(text, boundary, encoding);
+    if (boundary != pos) continue;  // inside a longer character
     std::size_t end = pos;
-    while (end < pos + search.size()) end += CharLength(text, end);
+    while (end < pos + search.size()) end += CharLength(text, end, encoding);
     if (end == pos + search.size()) return pos;
-    boundary += CharLength(text, boundary);
+    boundary += CharLength(text, boundary, encoding);
   }
   return std::string_view::npos;
 }
@@ -112,9 +179,9 @@ constexpr std::string_view TrimBlanks(std::string_view text) noexcept { return T
 // `text` cut to at most `width` bytes without splitting a character, then
 // padded with blanks to `width` bytes: a fixed-width field of a list entry
 // that never shows half a double-byte character.
-inline std::string PadOrCut(std::string_view text, std::size_t width) {
+inline std::string PadOrCut(std::string_view text, std::size_t width, TextEncoding encoding = TextEncoding::ShiftJis) {
   std::size_t end = 0;
-  while (end < text.size() && end + CharLength(text, end) <= width) end += CharLength(text, end);
+  while (end < text.size() && end + CharLength(text, end, encoding) <= width) end += CharLength(text, end, encoding);
   std::string field(text.substr(0, end));
   field.resize(width, ' ');
   return field;

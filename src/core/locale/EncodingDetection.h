@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/locale/Cp932.h"
+
+namespace tabulo {
+
+// The byte-order mark that starts many UTF-8 files.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// What a file's bytes say about their encoding.
+struct DetectedEncoding {
+  TextEncoding encoding = TextEncoding::ShiftJis;
+  bool byteOrderMark = false;  // the text starts with kUtf8ByteOrderMark
+  friend bool operator==(const DetectedEncoding&, const DetectedEncoding&) = default;
+};
+
+// Tells a file's encoding from its bytes, fed in order in pieces of any size
+// (a character may be cut between two pieces): a UTF-8 byte-order mark, or
+// text that is well-formed UTF-8 and holds at least one multi-byte character,
+// is UTF-8; anything else is code page 932. Text of ASCII alone is code page
+// 932, which reads it the same. Stops looking once the text is no UTF-8.
+class EncodingSniffer {
+ public:
+  void Feed(std::string_view bytes) noexcept;
+  // The verdict on everything fed so far, taken as the whole text.
+  DetectedEncoding Result() const noexcept;
+
+ private:
+  void FeedHead(std::string_view bytes) noexcept;
+
+  char m_head[3] = {};
+  unsigned m_headSize = 0;
+  bool m_wellFormed = true;
+  bool m_multiByte = false;
+  unsigned m_pending = 0;       // continuation bytes still expected
+  unsigned char m_low = 0x80;   // the range of the next continuation byte
+  unsigned char m_high = 0xBF;
+};
+
+// The encoding of a whole text.
+DetectedEncoding DetectEncoding(std::string_view text) noexcept;
+
+}  // namespace tabulo
