@@ -11,6 +11,7 @@
 #include "core/base/Progress.h"
 #include "core/document/SplitLine.h"
 #include "core/document/TextRecords.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo {
 namespace {
@@ -23,12 +24,14 @@ struct FirstPass {
   bool tab = false;
   bool comma = false;
   std::uint64_t lineBreaks = 0;
+  FileEncoding encoding;
 };
 
 FirstPass ScanWholeText(ByteSource& source, std::vector<char>& buffer) {
   FirstPass pass;
   std::uint64_t lineFeeds = 0;
   std::uint64_t carriageReturns = 0;
+  EncodingSniffer sniffer;
   source.Rewind();
   for (;;) {
     const std::size_t count = source.Read(buffer.data(), buffer.size());
@@ -38,11 +41,34 @@ FirstPass ScanWholeText(ByteSource& source, std::vector<char>& buffer) {
     if (!pass.comma) pass.comma = std::memchr(begin, ',', count) != nullptr;
     lineFeeds += static_cast<std::uint64_t>(std::count(begin, begin + count, '\n'));
     carriageReturns += static_cast<std::uint64_t>(std::count(begin, begin + count, '\r'));
+    sniffer.Feed(std::string_view(begin, count));
   }
+  pass.encoding = sniffer.Result();
   // CR LF files count both; either count alone is at most the number of lines.
   pass.lineBreaks = std::max(lineFeeds, carriageReturns);
   return pass;
 }
+
+// The text after its byte-order mark: every pass starts behind it.
+class TextAfterMark final : public ByteSource {
+ public:
+  explicit TextAfterMark(ByteSource& source) : m_source(source) {}
+  std::uint64_t Size() const override { return m_source.Size() - kUtf8ByteOrderMark.size(); }
+  std::size_t Read(char* buffer, std::size_t size) override { return m_source.Read(buffer, size); }
+  void Rewind() override {
+    m_source.Rewind();
+    char mark[kUtf8ByteOrderMark.size()];
+    std::size_t skipped = 0;
+    while (skipped < sizeof mark) {
+      const std::size_t count = m_source.Read(mark, sizeof mark - skipped);
+      if (count == 0) break;
+      skipped += count;
+    }
+  }
+
+ private:
+  ByteSource& m_source;
+};
 
 // Looks for a tab outside the quoted fields of comma-separated text. A
 // comma file may hold tabs inside quoted fields (its writer quotes them);
@@ -76,11 +102,22 @@ Delimiter ChooseDelimiter(const FirstPass& pass, ByteSource& source, std::vector
 // Stores records into consecutive rows of the grid.
 class LineStore final : public RecordConsumer {
  public:
-  LineStore(TableDocument& grid, bool replace, Delimiter delimiter)
+  LineStore(TableDocument& grid, bool replace, Delimiter delimiter, TextEncoding fileEncoding)
       : m_grid(grid), m_replace(replace), m_delimiter(delimiter),
-        m_nextRow(replace ? TableDocument::FixedRows() : grid.RowCount()) {}
+        m_nextRow(replace ? TableDocument::FixedRows() : grid.RowCount()) {
+    if (fileEncoding != grid.Encoding().encoding) {
+      m_fromFile = std::make_unique<TextConverter>(fileEncoding);
+      m_toGrid = std::make_unique<TextConverter>(grid.Encoding().encoding);
+    }
+  }
 
   Take Record(std::string_view text, bool whole) override {
+    if (m_fromFile) {
+      // Delimiters, quotes and line breaks are the same bytes in both
+      // encodings, so the record converts whole.
+      m_converted = m_toGrid->FromUtf16(m_fromFile->ToUtf16(text));
+      text = m_converted;
+    }
     // Appending drops fields beyond the existing columns, so splitting can stop there.
     const auto maxFields = static_cast<std::size_t>(m_replace ? TableDocument::kMaxColCount : m_grid.ColCount());
     const SplitOutcome outcome = SplitLine(text, m_delimiter, m_fields, TableDocument::FixedCols(), maxFields);
@@ -109,12 +146,15 @@ class LineStore final : public RecordConsumer {
   int m_nextRow;
   int m_stored = 0;
   FieldList m_fields;
+  std::unique_ptr<TextConverter> m_fromFile;  // set when the file's encoding is not the grid's
+  std::unique_ptr<TextConverter> m_toGrid;
+  std::string m_converted;
 };
 
 }  // namespace
 
-LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace,
-                            Prompter& prompter, ProgressSink* progress) {
+LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replace, Prompter& prompter,
+                            ProgressSink* progress, EncodingChoice choice) {
   if (replace) {
     // A replaced document starts a fresh history: what was kept belongs to
     // the old one.
@@ -126,21 +166,25 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
   ProgressScope scope(progress);
   std::vector<char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, source.Size() + 1)));
   const FirstPass pass = ScanWholeText(source, buffer);
-  const Delimiter delimiter = ChooseDelimiter(pass, source, buffer, prompter);
+  const FileEncoding encoding = ChooseEncoding(choice, pass.encoding);
+  TextAfterMark afterMark(source);
+  ByteSource& text = encoding.byteOrderMark ? static_cast<ByteSource&>(afterMark) : source;
+  if (replace) grid.SetEncoding(encoding);
+  const Delimiter delimiter = ChooseDelimiter(pass, text, buffer, prompter);
   const std::uint64_t expectedRows = grid.RowCount() + pass.lineBreaks + 1;
   grid.ReserveRows(static_cast<int>(std::min<std::uint64_t>(expectedRows, TableDocument::kMaxRowCount)));
 
-  LineStore store(grid, replace, delimiter);
-  ReadRecords(source, delimiter, buffer, store, &scope);
+  LineStore store(grid, replace, delimiter, encoding.encoding);
+  ReadRecords(text, delimiter, buffer, store, &scope);
   // Without any line a replaced document keeps only its title row.
   if (store.NextRow() < grid.RowCount() && replace) grid.SetRowCount(store.NextRow());
-  return {delimiter, store.Stored()};
+  return {delimiter, store.Stored(), encoding};
 }
 
 LoadResult LoadTextIntoGrid(const std::filesystem::path& path, TableDocument& grid, bool replace,
-                            Prompter& prompter, ProgressSink* progress) {
+                            Prompter& prompter, ProgressSink* progress, EncodingChoice choice) {
   InputFile file(path);
-  return LoadTextIntoGrid(file, grid, replace, prompter, progress);
+  return LoadTextIntoGrid(file, grid, replace, prompter, progress, choice);
 }
 
 }  // namespace tabulo

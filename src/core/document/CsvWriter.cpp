@@ -108,6 +108,9 @@ void WriteRows(const TableDocument& grid, SaveFormat format, bool withTitle, boo
   const std::size_t first = withTitle ? 0 : 1;
   const auto rowsToWrite = static_cast<std::uint64_t>(count + 1 - first);
   std::string out;  // grows to about kFlushSize and is reused from then on
+  // A text read with a byte-order mark is written back with it.
+  const FileEncoding& encoding = grid.Encoding();
+  if (encoding.encoding == TextEncoding::Utf8 && encoding.byteOrderMark) out = kUtf8ByteOrderMark;
   for (std::size_t k = first; k <= count; ++k) {
     const int row = k == 0 ? 0 : dataRow(k - 1);
     // The rows a few places on are asked for ahead, wherever a sort left them.

@@ -68,6 +68,7 @@ void NewDocument(Document& document, ProgressSink* progress) {
   grid.SetCurrentCell(1, 1);
   grid.SetTopRow(1);
   grid.SetLeftCol(1);
+  grid.SetEncoding({});
   document.printInfo.SetDefaults();
 }
 

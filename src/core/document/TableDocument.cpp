@@ -52,6 +52,7 @@ TableDocument::TableDocument(TableDocument&& other) noexcept
       m_selection(other.m_selection),
       m_topRow(other.m_topRow),
       m_leftCol(other.m_leftCol),
+      m_encoding(other.m_encoding),
       m_history(std::move(other.m_history)),
       m_open(std::move(other.m_open)) {
   other.m_rows.clear();
@@ -77,6 +78,7 @@ TableDocument& TableDocument::operator=(TableDocument&& other) noexcept {
     m_selection = other.m_selection;
     m_topRow = other.m_topRow;
     m_leftCol = other.m_leftCol;
+    m_encoding = other.m_encoding;
   }
   return *this;
 }

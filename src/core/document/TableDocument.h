@@ -15,6 +15,7 @@
 #include "core/document/GridParts.h"
 #include "core/document/PackedRow.h"
 #include "core/document/RowMemory.h"
+#include "core/locale/EncodingDetection.h"
 
 namespace tabulo {
 
@@ -192,6 +193,12 @@ class TableDocument {
   // Forgets every step (a new or newly opened document); unmodified.
   void ClearHistory();
   void MarkSaved() noexcept { m_history.MarkSaved(); }
+
+  // The encoding of the cells' bytes and of the file they were read from
+  // (code page 932 for a new document). Cells are never converted by
+  // setting it: the reader sets it for the bytes it stores.
+  const FileEncoding& Encoding() const noexcept { return m_encoding; }
+  void SetEncoding(const FileEncoding& encoding) noexcept { m_encoding = encoding; }
   void SetHistoryMemoryLimit(std::size_t bytes) { m_history.SetMemoryLimit(bytes, m_memory); }
 
  private:
@@ -258,6 +265,7 @@ class TableDocument {
   TGridRect m_selection;
   int m_topRow = 1;
   int m_leftCol = 1;
+  FileEncoding m_encoding;
   EditHistory m_history;
   std::unique_ptr<OpenStep> m_open;
   bool m_replaying = false;

@@ -62,7 +62,7 @@ void EncodingSniffer::Feed(std::string_view bytes) noexcept {
   }
 }
 
-DetectedEncoding EncodingSniffer::Result() const noexcept {
+FileEncoding EncodingSniffer::Result() const noexcept {
   if (m_headSize == sizeof m_head && std::string_view(m_head, sizeof m_head) == kUtf8ByteOrderMark) {
     return {TextEncoding::Utf8, true};
   }
@@ -71,10 +71,19 @@ DetectedEncoding EncodingSniffer::Result() const noexcept {
   return {TextEncoding::ShiftJis, false};
 }
 
-DetectedEncoding DetectEncoding(std::string_view text) noexcept {
+FileEncoding DetectEncoding(std::string_view text) noexcept {
   EncodingSniffer sniffer;
   sniffer.Feed(text);
   return sniffer.Result();
+}
+
+FileEncoding ChooseEncoding(EncodingChoice choice, const FileEncoding& detected) noexcept {
+  switch (choice) {
+    case EncodingChoice::Auto: return detected;
+    case EncodingChoice::ShiftJis: return {TextEncoding::ShiftJis, false};
+    case EncodingChoice::Utf8: return {TextEncoding::Utf8, detected.byteOrderMark};
+  }
+  return detected;
 }
 
 }  // namespace tabulo

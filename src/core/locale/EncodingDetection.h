@@ -9,11 +9,12 @@ namespace tabulo {
 // The byte-order mark that starts many UTF-8 files.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// What a file's bytes say about their encoding.
-struct DetectedEncoding {
+// The encoding of a file's text, and whether it starts with a byte-order
+// mark: what detection finds, and what a document keeps to be saved back.
+struct FileEncoding {
   TextEncoding encoding = TextEncoding::ShiftJis;
   bool byteOrderMark = false;  // the text starts with kUtf8ByteOrderMark
-  friend bool operator==(const DetectedEncoding&, const DetectedEncoding&) = default;
+  friend bool operator==(const FileEncoding&, const FileEncoding&) = default;
 };
 
 // Tells a file's encoding from its bytes, fed in order in pieces of any size
@@ -25,7 +26,7 @@ class EncodingSniffer {
  public:
   void Feed(std::string_view bytes) noexcept;
   // The verdict on everything fed so far, taken as the whole text.
-  DetectedEncoding Result() const noexcept;
+  FileEncoding Result() const noexcept;
 
  private:
   void FeedHead(std::string_view bytes) noexcept;
@@ -40,6 +41,14 @@ class EncodingSniffer {
 };
 
 // The encoding of a whole text.
-DetectedEncoding DetectEncoding(std::string_view text) noexcept;
+FileEncoding DetectEncoding(std::string_view text) noexcept;
+
+// How a file is to be read: in the encoding its bytes show, or as told.
+enum class EncodingChoice { Auto, ShiftJis, Utf8 };
+
+// The encoding a file is read in, given the choice and what its bytes showed.
+// Told UTF-8, the file keeps a byte-order mark it has; told code page 932, a
+// mark is no mark but the first bytes of the text.
+FileEncoding ChooseEncoding(EncodingChoice choice, const FileEncoding& detected) noexcept;
 
 }  // namespace tabulo

@@ -53,17 +53,17 @@ TEST(Utf8Characters, SearchesFindWholeCharactersOnly) {
 }
 
 TEST(EncodingDetection, TellsUtf8FromShiftJis) {
-  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "a,b\r\n"), (DetectedEncoding{kUtf8, true}));
-  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "\x82\xA0"), (DetectedEncoding{kUtf8, true}));  // the mark decides
-  EXPECT_EQ(DetectEncoding("名前,値\n東京,1\n"), (DetectedEncoding{kUtf8, false}));
-  EXPECT_EQ(DetectEncoding("\x96\xBC\x91\x4F,1\n"), (DetectedEncoding{kSjis, false}));  // 名前 in code page 932
-  EXPECT_EQ(DetectEncoding("a,b\r\n1,2\r\n"), (DetectedEncoding{kSjis, false}));         // ASCII alone
-  EXPECT_EQ(DetectEncoding(""), (DetectedEncoding{kSjis, false}));
-  EXPECT_EQ(DetectEncoding("東京\xFF"), (DetectedEncoding{kSjis, false}));      // damage
-  EXPECT_EQ(DetectEncoding("東京\xE3\x81"), (DetectedEncoding{kSjis, false}));  // cut off at the end
+  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "a,b\r\n"), (FileEncoding{kUtf8, true}));
+  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "\x82\xA0"), (FileEncoding{kUtf8, true}));  // the mark decides
+  EXPECT_EQ(DetectEncoding("名前,値\n東京,1\n"), (FileEncoding{kUtf8, false}));
+  EXPECT_EQ(DetectEncoding("\x96\xBC\x91\x4F,1\n"), (FileEncoding{kSjis, false}));  // 名前 in code page 932
+  EXPECT_EQ(DetectEncoding("a,b\r\n1,2\r\n"), (FileEncoding{kSjis, false}));         // ASCII alone
+  EXPECT_EQ(DetectEncoding(""), (FileEncoding{kSjis, false}));
+  EXPECT_EQ(DetectEncoding("東京\xFF"), (FileEncoding{kSjis, false}));      // damage
+  EXPECT_EQ(DetectEncoding("東京\xE3\x81"), (FileEncoding{kSjis, false}));  // cut off at the end
   // Half-width katakana in code page 932 can look like UTF-8 pairs.
-  EXPECT_EQ(DetectEncoding("\xC3\xB1"), (DetectedEncoding{kUtf8, false}));
-  EXPECT_EQ(DetectEncoding("\xB1\xB2\xB3"), (DetectedEncoding{kSjis, false}));
+  EXPECT_EQ(DetectEncoding("\xC3\xB1"), (FileEncoding{kUtf8, false}));
+  EXPECT_EQ(DetectEncoding("\xB1\xB2\xB3"), (FileEncoding{kSjis, false}));
 }
 
 TEST(EncodingDetection, PiecesOfAnySizeGiveTheWholeTextsVerdict) {

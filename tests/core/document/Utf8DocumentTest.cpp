@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "core/base/Errors.h"
+#include "core/base/FileIo.h"
+#include "core/document/CsvOpen.h"
+#include "core/document/CsvReader.h"
+#include "core/document/DocumentOperations.h"
+#include "core/document/DocumentWriter.h"
+#include "core/locale/TextConverter.h"
+#include "platform/ScriptedPrompter.h"
+#include "support/GridText.h"
+#include "support/TestFiles.h"
+
+namespace tabulo {
+namespace {
+
+using platform::ScriptedPrompter;
+using test::Cells;
+using test::DataRows;
+using test::ReadFile;
+using test::WriteFile;
+
+SaveOptions TextOnly() {
+  SaveOptions options;
+  options.SaveAttributes = false;
+  return options;
+}
+
+// Opens `bytes` as a file, saves it without attributes and gives the saved bytes.
+std::string OpenedAndSaved(const std::string& bytes, Document& document,
+                           EncodingChoice choice = EncodingChoice::Auto) {
+  test::TempDir dir;
+  WriteFile(dir / "in.csv", bytes);
+  ScriptedPrompter prompter;
+  LoadTextIntoGrid(dir / "in.csv", document.grid, true, prompter, nullptr, choice);
+  WriteDocument(document, dir / "out.csv", TextOnly(), nullptr, {});
+  return ReadFile(dir / "out.csv");
+}
+
+TEST(Utf8Document, OpensInItsEncodingAndSavesBackByteForByte) {
+  const std::string withMark = "\xEF\xBB\xBF" "名前,記号\r\n波〜ダッシュ,‾¥\r\n絵文字,😀𠀋\r\n\"a,\"\"b\"\"\",髙\r\n";
+  Document document;
+  EXPECT_EQ(OpenedAndSaved(withMark, document), withMark);
+  EXPECT_EQ(document.grid.Encoding(), (FileEncoding{TextEncoding::Utf8, true}));
+  EXPECT_EQ(document.grid.Cell(1, 1), "名前");  // the mark is no part of the first cell
+  EXPECT_EQ(document.grid.Cell(1, 4), "a,\"b\"");
+
+  const std::string withoutMark = "名前,記号\r\n波〜ダッシュ,‾¥\r\n";
+  Document plain;
+  EXPECT_EQ(OpenedAndSaved(withoutMark, plain), withoutMark);
+  EXPECT_EQ(plain.grid.Encoding(), (FileEncoding{TextEncoding::Utf8, false}));
+}
+
+TEST(Utf8Document, ShiftJisFilesReadAsBefore) {
+  const std::string sjis = "\x96\xBC\x91\x4F,\x83\x5C\r\n";  // 名前,ソ
+  Document document;
+  EXPECT_EQ(OpenedAndSaved(sjis, document), sjis);
+  EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+  EXPECT_EQ(document.grid.Cell(2, 1), "\x83\x5C");
+}
+
+TEST(Utf8Document, TheChoiceOverridesDetection) {
+  Document document;
+  // Half-width katakana of code page 932 that look like UTF-8 (ﾃｱ).
+  EXPECT_EQ(OpenedAndSaved("\xC3\xB1,1\r\n", document, EncodingChoice::ShiftJis), "\xC3\xB1,1\r\n");
+  EXPECT_EQ(document.grid.Encoding().encoding, TextEncoding::ShiftJis);
+  // Told UTF-8, a damaged text keeps its bytes.
+  EXPECT_EQ(OpenedAndSaved("a\xFF,b\r\n", document, EncodingChoice::Utf8), "a\xFF,b\r\n");
+  EXPECT_EQ(document.grid.Encoding().encoding, TextEncoding::Utf8);
+  // Told code page 932, a byte-order mark is data of the first cell.
+  EXPECT_EQ(OpenedAndSaved("\xEF\xBB\xBF" "a,b\r\n", document, EncodingChoice::ShiftJis), "\xEF\xBB\xBF" "a,b\r\n");
+}
+
+TEST(Utf8Document, AppendedLinesTakeTheDocumentsEncoding) {
+  test::TempDir dir;
+  WriteFile(dir / "utf8.csv", "\xEF\xBB\xBF" "東京,1\r\n");
+  WriteFile(dir / "sjis.csv", "\x91\xE5\x8D\xE3,2\r\n");  // 大阪
+  Document document;
+  ScriptedPrompter prompter;
+  LoadTextIntoGrid(dir / "utf8.csv", document.grid, true, prompter, nullptr);
+  LoadTextIntoGrid(dir / "sjis.csv", document.grid, false, prompter, nullptr);
+  EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"東京", "1"}, {"大阪", "2"}}));
+
+  // The other way a character code page 932 lacks cannot be appended.
+  WriteFile(dir / "emoji.csv", "😀,3\r\n");
+  Document sjis;
+  LoadTextIntoGrid(dir / "sjis.csv", sjis.grid, true, prompter, nullptr);
+  EXPECT_THROW(LoadTextIntoGrid(dir / "emoji.csv", sjis.grid, false, prompter, nullptr), ConvertError);
+  EXPECT_EQ(DataRows(sjis.grid).size(), 1U);
+}
+
+TEST(Utf8Document, ANewDocumentIsShiftJisAgain) {
+  Document document;
+  OpenedAndSaved("\xEF\xBB\xBF" "a,b\r\n", document);
+  NewDocument(document);
+  EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+}
+
+TEST(Utf8Document, JapanPostDataSavesAsItsShiftJisOriginalDoes) {
+  const auto file = test::SharedTestData("japanpost-13tokyo/2025/13TOKYO.CSV");
+  if (!file) GTEST_SKIP() << "the shared test data is not on this machine";
+  TextConverter cp932(TextEncoding::ShiftJis);
+  const std::string sjis = ReadFile(*file);
+  const std::string utf8 = cp932.ToUtf8(sjis);
+  Document fromSjis;
+  Document fromUtf8;
+  // The writer quotes only the fields that need it, so both lose the same
+  // quotes of the original; otherwise the texts agree byte for byte.
+  const std::string savedSjis = OpenedAndSaved(sjis, fromSjis);
+  const std::string savedUtf8 = OpenedAndSaved(utf8, fromUtf8);
+  EXPECT_EQ(fromUtf8.grid.Encoding().encoding, TextEncoding::Utf8);
+  EXPECT_EQ(savedUtf8, cp932.ToUtf8(savedSjis));
+  EXPECT_EQ(fromUtf8.grid.RowCount(), fromSjis.grid.RowCount());
+}
+
+}  // namespace
+}  // namespace tabulo
