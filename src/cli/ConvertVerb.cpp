@@ -1,11 +1,49 @@
+#include <string>
+
 #include "cli/BatchOpen.h"
 #include "cli/BatchSave.h"
 #include "cli/Verbs.h"
+#include "core/base/Errors.h"
+#include "core/document/EncodingConversion.h"
 
 namespace tabulo::cli {
+namespace {
+
+// The positions of cells as the message lists them: "列 2 行 3", row 0 being
+// the title row.
+std::string PositionsText(const UnconvertibleCells& cells) {
+  std::string text;
+  for (const auto& position : cells.first) {
+    if (!text.empty()) text += ", ";
+    text += "列 " + std::to_string(position.col) + " 行 " + std::to_string(position.row);
+  }
+  if (cells.count > cells.first.size()) text += ", …";
+  return text;
+}
+
+// Puts the document into the encoding "--encoding-out" names, if any; a
+// text the encoding cannot hold stops the verb before anything is written.
+void ConvertToOutputEncoding(Document& document, const ParsedArgs& args) {
+  const std::string& name = args.Value("--encoding-out");
+  if (name.empty()) return;
+  const FileEncoding target = name == "sjis" ? FileEncoding{}
+                              : name == "utf8" ? FileEncoding{TextEncoding::Utf8, false}
+                                               : FileEncoding{TextEncoding::Utf8, true};
+  const UnconvertibleCells lost = FindUnconvertibleCells(document.grid, target.encoding);
+  if (lost.count > 0) {
+    throw TabuloError(FormatMessage(MessageId::CliEncodingLoss,
+                                    {std::to_string(lost.count),
+                                     target.encoding == TextEncoding::ShiftJis ? "Shift-JIS" : "UTF-8",
+                                     PositionsText(lost)}));
+  }
+  ConvertDocumentEncoding(document.grid, target);
+}
+
+}  // namespace
 
 std::vector<CliOption> ConvertOptions() {
   std::vector<CliOption> options = SaveOptionsSpec();
+  options.push_back({"--encoding-out", "", {"sjis", "utf8", "utf8-bom"}, ""});
   for (CliOption& option : OpenOptions()) options.push_back(std::move(option));
   return options;
 }
@@ -15,6 +53,7 @@ int RunConvert(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   RequireOutput(args);
   Document document;
   OpenInput(document, args.files[0], args, err);
+  ConvertToOutputEncoding(document, args);
   SaveOutput(document, args, out);
   return 0;
 }

@@ -3,10 +3,15 @@
 #include "cli/BatchOpen.h"
 #include "cli/JsonText.h"
 #include "cli/Verbs.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo::cli {
 namespace {
+
+const char* EncodingName(const FileEncoding& encoding) {
+  if (encoding.encoding == TextEncoding::ShiftJis) return "sjis";
+  return encoding.byteOrderMark ? "utf8-bom" : "utf8";
+}
 
 const char* DelimiterName(Delimiter delimiter) {
   switch (delimiter) {
@@ -25,7 +30,7 @@ void AppendField(std::string& out, const char* name, long long value) {
   out += std::to_string(value);
 }
 
-void AppendColumn(std::string& out, const TableDocument& grid, int col, Cp932Converter& converter) {
+void AppendColumn(std::string& out, const TableDocument& grid, int col, TextConverter& converter) {
   const TGPItem& item = grid.Item(col);
   out += "{\"Title\": ";
   AppendJsonString(out, converter.ToUtf8(item.Title));
@@ -55,21 +60,25 @@ int RunShow(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   Document document;
   const OpenResult opened = OpenInput(document, args.files[0], args, err);
   const TableDocument& grid = document.grid;
-  Cp932Converter converter;
+  TextConverter converter(grid.Encoding().encoding);
+  // The row-number column holds the program's own texts, in code page 932.
+  TextConverter labels(TextEncoding::ShiftJis);
 
   std::string text = "{\"delimiter\": \"";
   text += DelimiterName(opened.load.delimiter);
+  text += "\",\n\"encoding\": \"";
+  text += EncodingName(grid.Encoding());
   text += "\",\n\"columns\": [";
   for (int c = 0; c < grid.ColCount(); ++c) {
     text += c == 0 ? "\n" : ",\n";
-    AppendColumn(text, grid, c, converter);
+    AppendColumn(text, grid, c, c == 0 ? labels : converter);
   }
   text += "],\n\"rows\": [";
   for (int r = 0; r < grid.RowCount(); ++r) {
     text += r == 0 ? "\n[" : ",\n[";
     for (int c = 0; c < grid.ColCount(); ++c) {
       if (c > 0) text += ", ";
-      AppendJsonString(text, converter.ToUtf8(grid.Cell(c, r)));
+      AppendJsonString(text, (c == 0 ? labels : converter).ToUtf8(grid.Cell(c, r)));
     }
     text += "]";
     if (text.size() > (1 << 20)) {

@@ -106,12 +106,17 @@ Entry EntryOf(MessageId id) {
               "  --attributes yes|no                 列の属性を .cfg に保存する (既定: yes)\n"
               "  --title yes|no                      タイトル行を付ける (既定: no)\n"
               "  --row-numbers yes|no                行番号を付ける (既定: no)\n"
+              "  --encoding-out sjis|utf8|utf8-bom   OUT の文字コード (既定: IN と同じ。表せない文字があれば保存しません)\n"
               "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+              "  --encoding auto|sjis|utf8           IN の文字コード (既定: auto = UTF-8 の印か UTF-8 の文字があれば UTF-8、他は Shift-JIS)\n"
               "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)"};
+    case MessageId::CliEncodingLoss:
+      return {"{1} 個のセルに {2} で表せない文字があるため、保存しませんでした: {3}"};
     case MessageId::CliShowHelp:
       return {"使い方: tabulo-cli show IN [オプション]\n"
               "IN を開いて、区切り・列の属性・全ての行を JSON (UTF-8) で標準出力に書きます。\n"
               "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+              "  --encoding auto|sjis|utf8           IN の文字コード (既定: auto = UTF-8 の印か UTF-8 の文字があれば UTF-8、他は Shift-JIS)\n"
               "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)"};
     case MessageId::DateNotValid: return {"{1} は正しい日付ではありません。"};
     case MessageId::DateHasNoEra: return {"{1} は和暦で表せない日付です。"};
@@ -148,6 +153,7 @@ Entry EntryOf(MessageId id) {
               "                                      C と同じ列名があれば、その列名の列 (既定: 1)\n"
               "  --row R                             行番号 (1 = 最初のデータ行、0 = タイトル行) (既定: 1)\n"
               "  --split-blanks yes|no               区切りが無い時、半角スペースで分割する (既定: yes)\n"
+              "  --encoding auto|sjis|utf8           IN の文字コード (既定: auto = UTF-8 の印か UTF-8 の文字があれば UTF-8、他は Shift-JIS)\n"
               "  --first-line-titles yes|no          属性ファイルが無い時、１行目をタイトル行にする (既定: no)"};
     case MessageId::CliEvalArguments: return {"計算式と、必要なら入力ファイルを 1 個指定して下さい。"};
     case MessageId::CliFormulaRejected: return {"計算式を解釈できません： {1}"};
@@ -313,7 +319,7 @@ Entry EntryOf(MessageId id) {
     case MessageId::PrintJobFailed: return {"{1} ページ目を印刷できませんでした。"};
     case MessageId::CliPrintHelp:
       return {"使い方: tabulo-cli print IN -o OUT.pdf [--pages FIRST-LAST] [--format-file FILE.GPC]\n"
-              "                         [--split-blanks yes|no] [--first-line-titles yes|no]\n"
+              "                         [--split-blanks yes|no] [--first-line-titles yes|no] [--encoding auto|sjis|utf8]\n"
               "IN を一覧表印刷と同じように頁に分けて、PDF ファイル OUT.pdf に書き出します。\n"
               "印刷の設定は IN の属性ファイルから (無ければ既定の設定で)、--format-file を指定すれば\n"
               "その印刷書式ファイルから読みます。プリンターは PDF ファイル、用紙と印刷方向は設定のとおりです。\n"

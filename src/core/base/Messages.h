@@ -78,6 +78,7 @@ enum class MessageId {
   CliWrongFileCount,
   CliMissingOutput,
   CliConvertHelp,
+  CliEncodingLoss,
   CliShowHelp,
   DateNotValid,
   DateHasNoEra,

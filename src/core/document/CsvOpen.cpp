@@ -7,17 +7,17 @@
 namespace tabulo {
 
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
-                           Prompter& prompter, ProgressSink* progress) {
+                           Prompter& prompter, ProgressSink* progress, EncodingChoice encoding) {
   InputFile file(path);  // a file that cannot be opened leaves the document as it was
-  return LoadCsvDocument(document, file, path, askTitleRow, prompter, progress);
+  return LoadCsvDocument(document, file, path, askTitleRow, prompter, progress, encoding);
 }
 
 OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::filesystem::path& path,
-                           bool askTitleRow, Prompter& prompter, ProgressSink* progress) {
+                           bool askTitleRow, Prompter& prompter, ProgressSink* progress, EncodingChoice encoding) {
   OpenResult result;
   ReleaseColumns(document);
   TableDocument& grid = document.grid;
-  result.load = LoadTextIntoGrid(text, grid, true, prompter, progress);
+  result.load = LoadTextIntoGrid(text, grid, true, prompter, progress, encoding);
   result.sideFileRead = ReadSideFile(document, path);
   if (!result.sideFileRead) {
     BuildDefaultColumns(grid);

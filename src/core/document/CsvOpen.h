@@ -24,9 +24,11 @@ struct OpenResult {
 // Throws what LoadTextIntoGrid throws; a file that cannot be opened changes
 // nothing.
 OpenResult LoadCsvDocument(Document& document, const std::filesystem::path& path, bool askTitleRow,
-                           Prompter& prompter, ProgressSink* progress);
+                           Prompter& prompter, ProgressSink* progress,
+                           EncodingChoice encoding = EncodingChoice::Auto);
 // The same over a text already opened (`path` locates the side file).
 OpenResult LoadCsvDocument(Document& document, ByteSource& text, const std::filesystem::path& path,
-                           bool askTitleRow, Prompter& prompter, ProgressSink* progress);
+                           bool askTitleRow, Prompter& prompter, ProgressSink* progress,
+                           EncodingChoice encoding = EncodingChoice::Auto);
 
 }  // namespace tabulo

@@ -8,10 +8,10 @@
 
 namespace tabulo {
 
-std::string DefaultColumnTitle(int index) {
+std::string DefaultColumnTitle(int index, TextEncoding encoding) {
   char number[16];
   std::snprintf(number, sizeof number, "%4d", index);
-  return "\x97\xF1" + std::string(number);  // "列"
+  return (encoding == TextEncoding::Utf8 ? "\xE5\x88\x97" : "\x97\xF1") + std::string(number);  // "列"
 }
 
 void RenumberRows(TableDocument& grid) {
@@ -32,7 +32,7 @@ void BuildDefaultColumns(TableDocument& grid) {
       item.Printed = 0;
       item.DrawFlags = draw_flags::kCenterDefault;
     } else {
-      item.Title = DefaultColumnTitle(c);
+      item.Title = DefaultColumnTitle(c, grid.Encoding().encoding);
     }
     grid.Item(c) = std::move(item);
   }

@@ -9,8 +9,8 @@ namespace tabulo {
 class ProgressSink;
 
 // The default title of column `index`: "列" and the index right-aligned in
-// four places ("列   1", "列 123").
-std::string DefaultColumnTitle(int index);
+// four places ("列   1", "列 123"), in the document's encoding.
+std::string DefaultColumnTitle(int index, TextEncoding encoding = TextEncoding::ShiftJis);
 
 // Sets the corner to "行番" and writes each data row's position into its
 // row-number cell, leaving totals rows ("集計") as they are.

@@ -120,7 +120,7 @@ bool ApplySideFile(Document& document, std::string_view bytes) {
     return false;
   }
   for (; col < grid.ColCount(); ++col) {
-    grid.Item(col).Title = DefaultColumnTitle(col);
+    grid.Item(col).Title = DefaultColumnTitle(col, grid.Encoding().encoding);
     grid.SetColWidth(col, grid.DefaultColWidth());
   }
   ShowColumnsIfAllHidden(grid);

@@ -27,7 +27,7 @@ void AddColumn(TableDocument& grid, AddPosition position) {
   grid.SetColCount(oldCount + 1);
   if (target != oldCount) grid.MoveColumn(oldCount, target);
   TGPItem item;
-  item.Title = DefaultColumnTitle(grid.ColCount() - 1);
+  item.Title = DefaultColumnTitle(grid.ColCount() - 1, grid.Encoding().encoding);
   grid.Item(target) = std::move(item);
   grid.SetColWidth(target, grid.DefaultColWidth());
   grid.SetCol(target);

@@ -149,7 +149,7 @@ void GrowForPaste(TableDocument& grid, const PastePlan& plan) {
     grid.SetColCount(plan.colCount);
     for (int col = old; col < grid.ColCount(); ++col) {
       TGPItem item;
-      item.Title = DefaultColumnTitle(col);
+      item.Title = DefaultColumnTitle(col, grid.Encoding().encoding);
       grid.Item(col) = std::move(item);
       grid.SetColWidth(col, grid.DefaultColWidth());
     }

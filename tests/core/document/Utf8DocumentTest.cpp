@@ -6,6 +6,7 @@
 #include "core/document/CsvReader.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/DocumentWriter.h"
+#include "core/document/EncodingConversion.h"
 #include "core/locale/TextConverter.h"
 #include "platform/ScriptedPrompter.h"
 #include "support/GridText.h"
@@ -94,6 +95,31 @@ TEST(Utf8Document, ANewDocumentIsShiftJisAgain) {
   OpenedAndSaved("\xEF\xBB\xBF" "a,b\r\n", document);
   NewDocument(document);
   EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+}
+
+TEST(Utf8Document, ConvertingReportsWhatTheOtherEncodingCannotHold) {
+  Document document;
+  OpenedAndSaved("\xEF\xBB\xBF" "題,😀\r\n髙,ｱ\r\n", document);
+  document.grid.Item(2).Title = "絵";
+  const UnconvertibleCells lost = FindUnconvertibleCells(document.grid, TextEncoding::ShiftJis);
+  EXPECT_EQ(lost.count, 1U);
+  EXPECT_EQ(lost.first, (std::vector<UnconvertibleCells::Position>{{2, 1}}));
+  EXPECT_THROW(ConvertDocumentEncoding(document.grid, FileEncoding{}), ConvertError);
+  EXPECT_EQ(document.grid.Cell(2, 1), "😀");  // nothing changed
+
+  document.grid.SetCell(2, 1, "x");
+  ConvertDocumentEncoding(document.grid, FileEncoding{});
+  EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+  EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"\x91\xE8", "x"}, {"\xFB\xFC", "\xB1"}}));
+  EXPECT_EQ(document.grid.Cell(2, 0), "\x8A\x47");
+
+  // A byte that forms no code page 932 character would be lost the other way.
+  document.grid.SetCell(1, 2, "a\x80");
+  const UnconvertibleCells damaged = FindUnconvertibleCells(document.grid, TextEncoding::Utf8);
+  EXPECT_EQ(damaged.first, (std::vector<UnconvertibleCells::Position>{{1, 2}}));
+  document.grid.SetCell(1, 2, "\xFB\xFC");
+  ConvertDocumentEncoding(document.grid, FileEncoding{TextEncoding::Utf8, true});
+  EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"題", "x"}, {"髙", "ｱ"}}));
 }
 
 TEST(Utf8Document, JapanPostDataSavesAsItsShiftJisOriginalDoes) {

@@ -1,0 +1,102 @@
+#include "core/document/EncodingConversion.h"
+
+#include <optional>
+#include <string>
+
+#include "core/base/Errors.h"
+#include "core/base/Messages.h"
+#include "core/document/FieldList.h"
+#include "core/locale/TextConverter.h"
+
+namespace tabulo {
+namespace {
+
+// Converts one text between two encodings; nullopt when it would lose a
+// character on the way.
+class CellRecoder {
+ public:
+  CellRecoder(TextEncoding from, TextEncoding to) : m_from(from), m_to(to) {}
+
+  std::optional<std::string> Convert(std::string_view text) {
+    m_from.ToUtf16(text, m_unicode);
+    // Code page 932 has no U+FFFD, and a UTF-8 cell holding it decodes it
+    // like a damaged byte: either way the target would not get the text back.
+    if (m_unicode.find(u'\uFFFD') != std::u16string::npos) return std::nullopt;
+    try {
+      return m_to.FromUtf16(m_unicode);
+    } catch (const ConvertError&) {
+      return std::nullopt;
+    }
+  }
+
+ private:
+  TextConverter m_from;
+  TextConverter m_to;
+  std::u16string m_unicode;
+};
+
+// Calls `visit(col, row, text)` for every title and stored data cell.
+template <typename Visit>
+void ForEachText(const TableDocument& grid, Visit visit) {
+  for (int col = 1; col < grid.ColCount(); ++col) visit(col, 0, std::string_view(grid.Item(col).Title));
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    const PackedRow cells = grid.RowCells(row);
+    for (std::uint32_t i = 0; i < cells.Count(); ++i) visit(static_cast<int>(i) + 1, row, cells.Cell(i));
+  }
+}
+
+bool NeedsNoConversion(std::string_view text) {
+  for (const char byte : text) {
+    if (static_cast<unsigned char>(byte) >= 0x80) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+UnconvertibleCells FindUnconvertibleCells(const TableDocument& grid, TextEncoding target, std::size_t listed) {
+  UnconvertibleCells found;
+  if (target == grid.Encoding().encoding) return found;
+  CellRecoder recoder(grid.Encoding().encoding, target);
+  ForEachText(grid, [&](int col, int row, std::string_view text) {
+    if (NeedsNoConversion(text) || recoder.Convert(text)) return;
+    ++found.count;
+    if (found.first.size() < listed) found.first.push_back({col, row});
+  });
+  return found;
+}
+
+void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target) {
+  if (target.encoding != grid.Encoding().encoding) {
+    if (FindUnconvertibleCells(grid, target.encoding, 0).count > 0) {
+      throw ConvertError(FormatMessage(target.encoding == TextEncoding::ShiftJis ? MessageId::TextNotShiftJis
+                                                                                 : MessageId::TextNotUtf8,
+                                       {""}));
+    }
+    CellRecoder recoder(grid.Encoding().encoding, target.encoding);
+    for (int col = 1; col < grid.ColCount(); ++col) {
+      TGPItem& item = grid.Item(col);
+      if (!NeedsNoConversion(item.Title)) item.Title = *recoder.Convert(item.Title);
+    }
+    FieldList fields;
+    for (int row = 1; row < grid.RowCount(); ++row) {
+      const PackedRow cells = grid.RowCells(row);
+      bool changes = false;
+      for (std::uint32_t i = 0; i < cells.Count() && !changes; ++i) changes = !NeedsNoConversion(cells.Cell(i));
+      if (!changes) continue;
+      fields.Clear();
+      for (std::uint32_t i = 0; i < cells.Count(); ++i) {
+        const std::string_view cell = cells.Cell(i);
+        if (NeedsNoConversion(cell)) {
+          fields.Add(cell);
+        } else {
+          fields.Add(*recoder.Convert(cell));
+        }
+      }
+      grid.SetRowCells(row, fields, 0, fields.size());
+    }
+  }
+  grid.SetEncoding(target.encoding == TextEncoding::Utf8 ? target : FileEncoding{});
+}
+
+}  // namespace tabulo
