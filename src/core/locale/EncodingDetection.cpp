@@ -27,39 +27,60 @@ void EncodingSniffer::Feed(std::string_view bytes) noexcept {
   if (!m_wellFormed) return;
   const char* at = bytes.data();
   const char* const end = at + bytes.size();
+  // Whole characters inside the piece are checked a character at a time;
+  // only a character cut by the piece's end goes byte by byte (StepByte).
+  while (at < end && m_pending > 0) {
+    if (!StepByte(static_cast<unsigned char>(*at++))) return;
+  }
   while (at < end) {
-    if (m_pending == 0) {
-      while (end - at >= 8 && AllAscii8(at)) at += 8;
-      if (at == end) break;
-      const auto lead = static_cast<unsigned char>(*at++);
-      if (lead < 0x80) continue;
-      m_low = 0x80;
-      m_high = 0xBF;
-      if (lead >= 0xC2 && lead <= 0xDF) {
-        m_pending = 1;
-      } else if (lead >= 0xE0 && lead <= 0xEF) {
-        m_pending = 2;
-        if (lead == 0xE0) m_low = 0xA0;
-        if (lead == 0xED) m_high = 0x9F;
-      } else if (lead >= 0xF0 && lead <= 0xF4) {
-        m_pending = 3;
-        if (lead == 0xF0) m_low = 0x90;
-        if (lead == 0xF4) m_high = 0x8F;
-      } else {
-        m_wellFormed = false;
-        return;
-      }
+    while (end - at >= 8 && AllAscii8(at)) at += 8;
+    if (at == end) break;
+    if (static_cast<unsigned char>(*at) < 0x80) {
+      ++at;
       continue;
     }
-    const auto next = static_cast<unsigned char>(*at++);
-    if (next < m_low || next > m_high) {
-      m_wellFormed = false;
-      return;
+    const std::string_view rest(at, static_cast<std::size_t>(end - at));
+    const std::size_t length = Utf8CharLength(rest, 0);
+    if (length > 1) {
+      at += length;
+      m_multiByte = true;
+      continue;
     }
+    // Not a whole character here: damage, or a character the piece cuts.
+    while (at < end) {
+      if (!StepByte(static_cast<unsigned char>(*at++))) return;
+    }
+  }
+}
+
+bool EncodingSniffer::StepByte(unsigned char byte) noexcept {
+  if (m_pending == 0) {
+    if (byte < 0x80) return true;
     m_low = 0x80;
     m_high = 0xBF;
-    if (--m_pending == 0) m_multiByte = true;
+    if (byte >= 0xC2 && byte <= 0xDF) {
+      m_pending = 1;
+    } else if (byte >= 0xE0 && byte <= 0xEF) {
+      m_pending = 2;
+      if (byte == 0xE0) m_low = 0xA0;
+      if (byte == 0xED) m_high = 0x9F;
+    } else if (byte >= 0xF0 && byte <= 0xF4) {
+      m_pending = 3;
+      if (byte == 0xF0) m_low = 0x90;
+      if (byte == 0xF4) m_high = 0x8F;
+    } else {
+      m_wellFormed = false;
+    }
+    return m_wellFormed;
   }
+  if (byte < m_low || byte > m_high) {
+    m_wellFormed = false;
+    return false;
+  }
+  m_low = 0x80;
+  m_high = 0xBF;
+  if (--m_pending == 0) m_multiByte = true;
+  return true;
 }
 
 FileEncoding EncodingSniffer::Result() const noexcept {

@@ -30,6 +30,9 @@ class EncodingSniffer {
 
  private:
   void FeedHead(std::string_view bytes) noexcept;
+  // Takes one byte into the character being read; false once the text
+  // proved to be no UTF-8.
+  bool StepByte(unsigned char byte) noexcept;
 
   char m_head[3] = {};
   unsigned m_headSize = 0;
