@@ -27,18 +27,20 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 // Replaces every "[title]" by "%index%" and then deletes the ASCII spaces.
-// The brackets are searched character by character, so the second byte of
-// a double-byte character (ゼ is 0x83 0x5B) is never taken for one. Text
+// The brackets are searched character by character in the document's
+// encoding, so the second byte of a double-byte character (ゼ is 0x83 0x5B)
+// is never taken for one. Text
 // before a replaced reference holds no bracket any more, so each search
 // goes on from the end of the last reference.
 std::string ResolveColumnTitles(std::string_view formula, const TableDocument* grid) {
   std::string out;
   out.reserve(formula.size());
+  const TextEncoding encoding = grid ? grid->Encoding().encoding : TextEncoding::ShiftJis;
   std::size_t pos = 0;
   while (true) {
-    const std::size_t open = FindChar(formula, '[', pos);
+    const std::size_t open = FindChar(formula, '[', pos, encoding);
     if (open == std::string_view::npos) break;
-    const std::size_t close = FindChar(formula, ']', pos);
+    const std::size_t close = FindChar(formula, ']', pos, encoding);
     if (close == std::string_view::npos || close < open) throw SilentAbort();
     const int col = grid ? FindTitleColumn(*grid, formula.substr(open + 1, close - open - 1)) : -1;
     if (col < 0) throw SilentAbort();

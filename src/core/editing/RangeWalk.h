@@ -29,6 +29,8 @@ class RangeWalk {
   const TGridRect& Range() const noexcept { return m_range; }
   bool Empty() const noexcept { return m_range.Left > m_range.Right || m_range.Top > m_range.Bottom; }
   TableDocument& Grid() noexcept { return m_grid; }
+  // The encoding of the grid's text.
+  TextEncoding Encoding() const noexcept { return m_grid.Encoding().encoding; }
 
   // The cell's text as the walk has left it so far (any cell of the grid).
   std::string_view Cell(int col, int row) const noexcept;

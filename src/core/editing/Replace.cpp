@@ -27,7 +27,8 @@ class ReplaceRun {
     switch (m_request.method) {
       case ReplaceMethod::Fixed: out.assign(Resolve(walk, m_request.lower, row)); break;
       case ReplaceMethod::Search:
-        if (!ReplaceOccurrences(text, Resolve(walk, m_request.upper, row), Resolve(walk, m_request.lower, row), out)) {
+        if (!ReplaceOccurrences(text, Resolve(walk, m_request.upper, row), Resolve(walk, m_request.lower, row), out,
+                                walk.Encoding())) {
           return CellOutcome::Keep;
         }
         break;
@@ -119,16 +120,16 @@ void ReplaceRange(TableDocument& grid, const TGridRect& range, const ReplaceRequ
 }
 
 bool ReplaceOccurrences(std::string_view text, std::string_view search, std::string_view replacement,
-                        std::string& out) {
+                        std::string& out, TextEncoding encoding) {
   if (search.empty()) return false;
-  std::size_t pos = FindWholeText(text, search, 0);
+  std::size_t pos = FindWholeText(text, search, 0, encoding);
   if (pos == std::string_view::npos) return false;
   out.clear();
   std::size_t done = 0;
   while (pos != std::string_view::npos) {
     out.append(text.substr(done, pos - done)).append(replacement);
     done = pos + search.size();
-    pos = FindWholeText(text, search, done);
+    pos = FindWholeText(text, search, done, encoding);
   }
   out.append(text.substr(done));
   return true;

@@ -68,8 +68,8 @@ void ReplaceRange(TableDocument& grid, const TGridRect& range, const ReplaceRequ
 // whole characters match: an occurrence starts and ends on a character
 // boundary, and case counts. When something was replaced, puts the result in
 // `out` and returns true; otherwise leaves `out` alone and returns false. An
-// empty `search` replaces nothing.
+// empty `search` replaces nothing. Characters are those of `encoding`.
 bool ReplaceOccurrences(std::string_view text, std::string_view search, std::string_view replacement,
-                        std::string& out);
+                        std::string& out, TextEncoding encoding = TextEncoding::ShiftJis);
 
 }  // namespace tabulo
