@@ -1,11 +1,13 @@
 #include "core/document/CsvWriter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/FileIo.h"
 #include "core/base/Progress.h"
 #include "core/locale/Cp932.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo {
 namespace {
@@ -111,12 +113,21 @@ void WriteRows(const TableDocument& grid, SaveFormat format, bool withTitle, boo
   // A text read with a byte-order mark is written back with it.
   const FileEncoding& encoding = grid.Encoding();
   if (encoding.encoding == TextEncoding::Utf8 && encoding.byteOrderMark) out = kUtf8ByteOrderMark;
+  // The row-number column holds the program's own texts ("行番", "集計") in
+  // code page 932; a UTF-8 text gets them in UTF-8.
+  std::optional<TextConverter> labels;
+  if (encoding.encoding == TextEncoding::Utf8 && withRowNumbers) labels.emplace(TextEncoding::ShiftJis);
+  std::string label;
   for (std::size_t k = first; k <= count; ++k) {
     const int row = k == 0 ? 0 : dataRow(k - 1);
     // The rows a few places on are asked for ahead, wherever a sort left them.
     if (k + kRowsAhead <= count) PrefetchRow(grid, dataRow(k + kRowsAhead - 1));
     const PackedRow cells = grid.RowCells(row);
-    const auto cell = [&](int col) {
+    const auto cell = [&](int col) -> std::string_view {
+      if (col == 0 && labels) {
+        label = labels->ToUtf8(grid.Cell(0, row));
+        return label;
+      }
       return row == 0 || col == 0 ? grid.Cell(col, row) : cells.Cell(static_cast<std::uint32_t>(col - 1));
     };
     if (format == SaveFormat::Comma && firstCol == lastCol && cell(firstCol).empty()) {

@@ -6,6 +6,7 @@
 #include "core/base/FileIo.h"
 #include "core/base/Paths.h"
 #include "core/document/DocumentOperations.h"
+#include "core/document/StoredTitle.h"
 
 namespace tabulo {
 
@@ -60,6 +61,8 @@ std::string SideFileBytes(const Document& document) {
     TGPItem item = grid.Item(c);
     item.ColumnIndex = c;
     item.DisplayWidth = grid.ColWidth(c);
+    // Column 0's title is the program's own text, always code page 932.
+    if (c > 0) item.Title = StoredTitle(item.Title, grid.Encoding().encoding);
     item.SaveToStream(writer);
   }
   return writer.TakeBytes();
@@ -110,6 +113,7 @@ bool ApplySideFile(Document& document, std::string_view bytes) {
       } else {
         item.LoadFromStream(reader);
       }
+      if (col > 0) item.Title = TitleFromStored(item.Title, grid.Encoding().encoding);
       grid.SetColWidth(col, item.DisplayWidth);
     }
     // The older form removes a data row, so only a complete set of records

@@ -36,6 +36,46 @@ void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, 
   throw ConvertError(FormatMessage(MessageId::TextNotShiftJis, {utf8}));
 }
 
+// ICU's table for this code page follows an old convention that rotates
+// three control codes (0x1A decodes as U+001C, 0x1C as U+007F, 0x7F as
+// U+001A, and back). Code page 932 is ASCII below 0x80, so these are put
+// straight after decoding and before encoding.
+bool HasRotatedControl(std::u16string_view text) {
+  for (const char16_t unit : text) {
+    if (unit == 0x1A || unit == 0x1C || unit == 0x7F) return true;
+  }
+  return false;
+}
+
+// What ICU decoded back to the ASCII codes.
+void StraightenDecodedControls(std::u16string& text) {
+  if (!HasRotatedControl(text)) return;
+  for (char16_t& unit : text) {
+    if (unit == 0x1C) {
+      unit = 0x1A;
+    } else if (unit == 0x7F) {
+      unit = 0x1C;
+    } else if (unit == 0x1A) {
+      unit = 0x7F;
+    }
+  }
+}
+
+// The ASCII codes as ICU's table expects them for encoding.
+std::u16string RotateForEncoding(std::u16string_view text) {
+  std::u16string rotated(text);
+  for (char16_t& unit : rotated) {
+    if (unit == 0x1A) {
+      unit = 0x1C;
+    } else if (unit == 0x1C) {
+      unit = 0x7F;
+    } else if (unit == 0x7F) {
+      unit = 0x1A;
+    }
+  }
+  return rotated;
+}
+
 }  // namespace
 
 void Cp932Converter::Closer::operator()(UConverter* converter) const noexcept { ucnv_close(converter); }
@@ -71,6 +111,7 @@ void Cp932Converter::ToUtf16(std::string_view sjis, std::u16string& out) {
     throw std::runtime_error("code page 932 decoding failed");
   }
   out.resize(static_cast<std::size_t>(length));
+  StraightenDecodedControls(out);
 }
 
 std::string Cp932Converter::ToUtf8(std::string_view sjis) {
@@ -89,13 +130,20 @@ std::string Cp932Converter::ToUtf8(std::string_view sjis) {
 
 std::string Cp932Converter::FromUtf16(std::u16string_view text) {
   if (text.empty()) return {};
+  if (HasRotatedControl(text)) return FromUtf16(RotateForEncoding(text), true);
+  return FromUtf16(text, false);
+}
+
+std::string Cp932Converter::FromUtf16(std::u16string_view text, bool rotated) {
   std::string out(text.size() * 2, '\0');  // at most two bytes per UTF-16 unit
   UErrorCode error = U_ZERO_ERROR;
   ucnv_resetFromUnicode(m_converter.get());
   const int32_t length =
       ucnv_fromUChars(m_converter.get(), out.data(), static_cast<int32_t>(out.size()), text.data(),
                       static_cast<int32_t>(text.size()), &error);
-  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) ThrowNotShiftJis(text);
+  if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) {
+    ThrowNotShiftJis(rotated ? RotateForEncoding(RotateForEncoding(text)) : std::u16string(text));
+  }
   out.resize(static_cast<std::size_t>(length));
   return out;
 }

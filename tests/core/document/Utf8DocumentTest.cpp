@@ -7,6 +7,8 @@
 #include "core/document/DocumentOperations.h"
 #include "core/document/DocumentWriter.h"
 #include "core/document/EncodingConversion.h"
+#include "core/document/SideFile.h"
+#include "core/document/StoredTitle.h"
 #include "core/locale/TextConverter.h"
 #include "platform/ScriptedPrompter.h"
 #include "support/GridText.h"
@@ -120,6 +122,51 @@ TEST(Utf8Document, ConvertingReportsWhatTheOtherEncodingCannotHold) {
   document.grid.SetCell(1, 2, "\xFB\xFC");
   ConvertDocumentEncoding(document.grid, FileEncoding{TextEncoding::Utf8, true});
   EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"題", "x"}, {"髙", "ｱ"}}));
+}
+
+TEST(Utf8Document, TitlesGoIntoTheSideFileAsShiftJisAndReadBackExactly) {
+  const std::string titles[] = {"品名", "絵😀", "波〜&#x41;", "a\xFF&", "&#xZZ;"};
+  for (const auto& title : titles) {
+    const std::string stored = StoredTitle(title, TextEncoding::Utf8);
+    TextConverter cp932(TextEncoding::ShiftJis);
+    EXPECT_NO_THROW(cp932.FromUtf8(cp932.ToUtf8(stored))) << title;
+    EXPECT_EQ(TitleFromStored(stored, TextEncoding::Utf8), title);
+  }
+  EXPECT_EQ(StoredTitle("品名", TextEncoding::Utf8), "\x95\x69\x96\xBC");
+  EXPECT_EQ(StoredTitle("絵😀&", TextEncoding::Utf8), "\x8A\x47&#x1f600;&#x26;");
+  // Code page 932 documents store their titles untouched, references and all.
+  EXPECT_EQ(StoredTitle("a&#x26;", TextEncoding::ShiftJis), "a&#x26;");
+  EXPECT_EQ(TitleFromStored("a&#x26;", TextEncoding::ShiftJis), "a&#x26;");
+
+  test::TempDir dir;
+  WriteFile(dir / "in.csv", "\xEF\xBB\xBF" "1,2\r\n");
+  Document document;
+  ScriptedPrompter prompter;
+  LoadCsvDocument(document, dir / "in.csv", false, prompter, nullptr);
+  document.grid.Item(1).Title = "絵😀";
+  SaveOptions options;
+  options.WithRowNumbers = false;
+  WriteDocument(document, dir / "out.csv", options, nullptr, {});
+  EXPECT_EQ(ReadFile(dir / "out.csv"), "\xEF\xBB\xBF" "1,2\r\n");
+  EXPECT_NE(ReadFile(dir / "out.cfg").find("\x8A\x47&#x1f600;"), std::string::npos);
+  Document reopened;
+  LoadCsvDocument(reopened, dir / "out.csv", true, prompter, nullptr);
+  EXPECT_EQ(reopened.grid.Item(1).Title, "絵😀");
+  EXPECT_EQ(reopened.grid.Item(2).Title, document.grid.Item(2).Title);
+}
+
+TEST(Utf8Document, RowNumbersAreWrittenInTheDocumentsEncoding) {
+  Document document;
+  SaveOptions options = TextOnly();
+  options.WithTitle = true;
+  options.WithRowNumbers = true;
+  test::TempDir dir;
+  WriteFile(dir / "in.csv", "名,1\r\n");
+  ScriptedPrompter prompter;
+  LoadCsvDocument(document, dir / "in.csv", false, prompter, nullptr);
+  document.grid.SetCell(0, 1, kTotalsRowLabel);
+  WriteDocument(document, dir / "out.csv", options, nullptr, {});
+  EXPECT_EQ(ReadFile(dir / "out.csv"), "行番,\"列   1\",\"列   2\"\r\n集計,名,1\r\n");
 }
 
 TEST(Utf8Document, JapanPostDataSavesAsItsShiftJisOriginalDoes) {

@@ -30,6 +30,14 @@ TEST(Cp932Converter, UndecodableBytesBecomeReplacementCharacters) {
   EXPECT_EQ(converter.ToUtf8(""), "");
 }
 
+TEST(Cp932Converter, AsciiControlCodesStayThemselves) {
+  Cp932Converter converter;
+  const std::string controls = "\x1A\x1C\x7F" "a\x82\xA0";
+  EXPECT_EQ(converter.ToUtf16(controls), u"\x1A\x1C\x7F" u"aあ");
+  EXPECT_EQ(converter.FromUtf16(u"\x1A\x1C\x7F" u"aあ"), controls);
+  EXPECT_THROW(converter.FromUtf16(u"\x7F😀"), ConvertError);
+}
+
 TEST(Cp932Converter, CharactersOutsideTheCodePageAreRefused) {
   Cp932Converter converter;
   EXPECT_THROW(converter.FromUtf8("😀"), ConvertError);
