@@ -51,10 +51,11 @@ CellPos NextCellForEnter(CellPos from, EnterDirection direction, int colCount, i
 std::optional<CellPos> FindInGrid(const TableDocument& grid, std::string_view text, CellPos from,
                                   const FindOptions& options) {
   if (text.empty()) return std::nullopt;
-  const std::string pattern = options.matchCase ? std::string(text) : UpperCase(text);
+  const TextEncoding encoding = grid.Encoding().encoding;
+  const std::string pattern = options.matchCase ? std::string(text) : UpperCase(text, encoding);
   const auto matches = [&](std::string_view cell) {
-    if (options.matchCase) return FindText(cell, pattern) != std::string_view::npos;
-    return FindText(UpperCase(cell), pattern) != std::string_view::npos;
+    if (options.matchCase) return FindText(cell, pattern, 0, encoding) != std::string_view::npos;
+    return FindText(UpperCase(cell, encoding), pattern, 0, encoding) != std::string_view::npos;
   };
   const int lastCol = grid.ColCount() - 1;
   const int lastRow = grid.RowCount() - 1;

@@ -298,10 +298,11 @@ class FaultFlagScope {
 }  // namespace
 
 int FindTitleColumn(const TableDocument& grid, std::string_view title) {
-  const std::string wanted = UpperCase(title);
+  const TextEncoding encoding = grid.Encoding().encoding;
+  const std::string wanted = UpperCase(title, encoding);
   for (int col = 0; col < grid.ColCount(); ++col) {
     const std::string_view candidate = grid.Cell(col, 0);
-    if (candidate.size() == wanted.size() && UpperCase(candidate) == wanted) return col;
+    if (candidate.size() == wanted.size() && UpperCase(candidate, encoding) == wanted) return col;
   }
   return -1;
 }

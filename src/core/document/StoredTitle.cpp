@@ -19,32 +19,6 @@ void AppendReference(std::string& out, char32_t code) {
   out += ';';
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-char32_t CodePointOf(std::string_view character) {
-  const auto lead = static_cast<unsigned char>(character[0]);
-  if (character.size() == 1) return lead;
-  char32_t code = character.size() == 2 ? (lead & 0x1F) : character.size() == 3 ? (lead & 0x0F) : (lead & 0x07);
-  for (std::size_t k = 1; k < character.size(); ++k) code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
-  return code;
-}
-
 // The code page 932 bytes of one UTF-8 character, when they read back as it.
 std::optional<std::string> Cp932Of(TextConverter& cp932, std::string_view character) {
   try {
@@ -86,7 +60,7 @@ std::string StoredTitle(std::string_view title, TextEncoding encoding) {
     } else if (const auto bytes = Cp932Of(cp932, character)) {
       stored += *bytes;
     } else {
-      AppendReference(stored, CodePointOf(character));
+      AppendReference(stored, Utf8CodePoint(character));
     }
   }
   return stored;

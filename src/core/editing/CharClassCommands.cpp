@@ -5,8 +5,8 @@
 namespace tabulo {
 
 void ConvertCharClass(TableDocument& grid, const TGridRect& range, CharMapping mapping, ProgressSink* progress) {
-  ConvertRange(grid, range, progress, [mapping](const RangeWalk&, int, int, std::string_view text, std::string& out) {
-    return AppendMappedText(text, mapping, out) ? CellOutcome::Write : CellOutcome::Keep;
+  ConvertRange(grid, range, progress, [mapping](const RangeWalk& walk, int, int, std::string_view text, std::string& out) {
+    return AppendMappedText(text, mapping, out, walk.Encoding()) ? CellOutcome::Write : CellOutcome::Keep;
   });
 }
 

@@ -2,15 +2,16 @@
 
 namespace tabulo {
 
-std::string MapCharClass(std::string_view text, CharMapping mapping) {
+std::string MapCharClass(std::string_view text, CharMapping mapping, TextEncoding encoding) {
   std::string out;
   out.reserve(text.size());
-  AppendMappedText(text, mapping, out);
+  AppendMappedText(text, mapping, out, encoding);
   return out;
 }
 
-std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ignoreWidth, bool ignoreCase) {
-  CompareNormalizer normalize(ignoreKana, ignoreWidth, ignoreCase);
+std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ignoreWidth, bool ignoreCase,
+                                TextEncoding encoding) {
+  CompareNormalizer normalize(ignoreKana, ignoreWidth, ignoreCase, encoding);
   return std::string(normalize(text));
 }
 
@@ -22,7 +23,7 @@ std::string_view CompareNormalizer::operator()(std::string_view text) {
   const auto apply = [&](CharMapping mapping) {
     std::string& out = key.data() == m_key.data() ? m_next : m_key;
     out.clear();
-    if (AppendMappedText(key, mapping, out)) key = out;
+    if (AppendMappedText(key, mapping, out, m_encoding)) key = out;
   };
   if (m_ignoreKana) apply(CharMapping::Katakana);
   if (m_ignoreWidth) apply(CharMapping::HalfWidth);

@@ -11,14 +11,15 @@ namespace tabulo {
 // mappings are described with CharMapping). Works on whole characters and
 // may change the byte length; bytes without a rule stay as they are. Never
 // fails.
-std::string MapCharClass(std::string_view text, CharMapping mapping);
+std::string MapCharClass(std::string_view text, CharMapping mapping, TextEncoding encoding = TextEncoding::ShiftJis);
 
 // The key under which two texts compare equal when the chosen differences
 // are ignored: with `ignoreKana` hiragana become katakana, then with
 // `ignoreWidth` full width becomes half width, then with `ignoreCase` letters
 // become upper case. So "がっこう", "ガッコウ" and "ｶﾞｯｺｳ" share a key with the
 // first two options, and "abc" and "ABC" with the last.
-std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ignoreWidth, bool ignoreCase);
+std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ignoreWidth, bool ignoreCase,
+                                TextEncoding encoding = TextEncoding::ShiftJis);
 
 // NormalizeForCompare for many texts one after another, as a search over a
 // column needs: the keys are built in buffers kept from call to call, so the
@@ -26,8 +27,9 @@ std::string NormalizeForCompare(std::string_view text, bool ignoreKana, bool ign
 // passed through untouched.
 class CompareNormalizer {
  public:
-  CompareNormalizer(bool ignoreKana, bool ignoreWidth, bool ignoreCase) noexcept
-      : m_ignoreKana(ignoreKana), m_ignoreWidth(ignoreWidth), m_ignoreCase(ignoreCase) {}
+  CompareNormalizer(bool ignoreKana, bool ignoreWidth, bool ignoreCase,
+                    TextEncoding encoding = TextEncoding::ShiftJis) noexcept
+      : m_ignoreKana(ignoreKana), m_ignoreWidth(ignoreWidth), m_ignoreCase(ignoreCase), m_encoding(encoding) {}
 
   bool Active() const noexcept { return m_ignoreKana || m_ignoreWidth || m_ignoreCase; }
   // The key of `text`, valid until the next call.
@@ -37,6 +39,7 @@ class CompareNormalizer {
   bool m_ignoreKana;
   bool m_ignoreWidth;
   bool m_ignoreCase;
+  TextEncoding m_encoding;
   std::string m_key;
   std::string m_next;
 };

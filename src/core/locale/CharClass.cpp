@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <unordered_map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -307,9 +308,108 @@ const MappingTables& Tables() {
   return *tables;
 }
 
+// The same rules over Unicode, for UTF-8 text: each code point of code page
+// 932's repertoire that has a rule, with its replacement in UTF-8, and the
+// half-width kana and sound mark pairs that combine.
+struct Utf8MappingTable {
+  std::unordered_map<char32_t, std::string> single;
+  std::map<std::pair<char32_t, char32_t>, std::string> voiced;
+};
+
+using Utf8MappingTables = std::array<Utf8MappingTable, kMappingCount>;
+
+// A single byte below 0x80 is its own code point (ICU's table rotates three
+// control codes, which have no rule anyway).
+std::optional<UChar32> CodeOf(StrictCodePage& codePage, std::string_view bytes) {
+  if (bytes.size() == 1 && static_cast<unsigned char>(bytes[0]) < 0x80) return static_cast<unsigned char>(bytes[0]);
+  return codePage.Decode(bytes);
+}
+
+std::string Utf8Of(StrictCodePage& codePage, std::string_view bytes) {
+  std::string utf8;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t length = CharLength(bytes, pos);
+    if (const auto code = CodeOf(codePage, bytes.substr(pos, length))) AppendUtf8(utf8, static_cast<char32_t>(*code));
+    pos += length;
+  }
+  return utf8;
+}
+
+std::unique_ptr<const Utf8MappingTables> BuildUtf8Tables() {
+  StrictCodePage codePage;
+  const std::vector<CodeChar> chars = Repertoire(codePage);
+  auto tables = std::make_unique<Utf8MappingTables>();
+  for (std::size_t index = 0; index < kMappingCount; ++index) {
+    const MappingTable& table = Tables()[index];
+    Utf8MappingTable& utf8 = (*tables)[index];
+    for (const CodeChar& c : chars) {
+      const auto first = static_cast<unsigned char>(c.bytes[0]);
+      const Replacement& rule = c.bytes.size() == 2
+                                    ? table.pair[PairIndex(first, static_cast<unsigned char>(c.bytes[1]))]
+                                    : table.single[first];
+      if (rule.length == 0) continue;
+      const auto code = CodeOf(codePage, c.bytes);
+      if (code) utf8.single.emplace(static_cast<char32_t>(*code), Utf8Of(codePage, std::string_view(rule.bytes.data(), rule.length)));
+    }
+    for (std::size_t kana = 0; kana < kHalfKanaSpan; ++kana) {
+      for (std::size_t mark = 0; mark < kSoundMarks.size(); ++mark) {
+        const Replacement& rule = table.voiced[kana][mark];
+        if (rule.length == 0) continue;
+        const auto base = CodeOf(codePage, std::string(1, static_cast<char>(kHalfKanaFirst + kana)));
+        const auto sound = CodeOf(codePage, std::string(1, static_cast<char>(kSoundMarks[mark])));
+        if (base && sound) {
+          utf8.voiced.emplace(std::pair<char32_t, char32_t>(static_cast<char32_t>(*base), static_cast<char32_t>(*sound)),
+                              Utf8Of(codePage, std::string_view(rule.bytes.data(), rule.length)));
+        }
+      }
+    }
+  }
+  return tables;
+}
+
+const Utf8MappingTables& Utf8Tables() {
+  static const std::unique_ptr<const Utf8MappingTables> tables = BuildUtf8Tables();
+  return *tables;
+}
+
+bool AppendMappedUtf8(std::string_view text, CharMapping mapping, std::string& out) {
+  const Utf8MappingTable& table = Utf8Tables()[static_cast<std::size_t>(mapping)];
+  bool changed = false;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8CharLength(text, pos);
+    const std::string_view character = text.substr(pos, length);
+    pos += length;
+    if (length == 1 && static_cast<unsigned char>(character[0]) >= 0x80) {
+      out += character;  // a byte that forms no character stays
+      continue;
+    }
+    const char32_t code = Utf8CodePoint(character);
+    // Only a half-width katakana can start a pair that combines.
+    if (code >= 0xFF61 && code <= 0xFF9F && !table.voiced.empty() && pos < text.size()) {
+      const std::size_t nextLength = Utf8CharLength(text, pos);
+      const auto pair = table.voiced.find({code, Utf8CodePoint(text.substr(pos, nextLength))});
+      if (pair != table.voiced.end()) {
+        out += pair->second;
+        pos += nextLength;
+        changed = true;
+        continue;
+      }
+    }
+    const auto rule = table.single.find(code);
+    if (rule == table.single.end()) {
+      out += character;
+    } else {
+      out += rule->second;
+      changed = true;
+    }
+  }
+  return changed;
+}
+
 }  // namespace
 
-bool AppendMappedText(std::string_view text, CharMapping mapping, std::string& out) {
+bool AppendMappedText(std::string_view text, CharMapping mapping, std::string& out, TextEncoding encoding) {
+  if (encoding == TextEncoding::Utf8) return AppendMappedUtf8(text, mapping, out);
   const MappingTable& table = Tables()[static_cast<std::size_t>(mapping)];
   // No character more than doubles its bytes (a single byte becomes at most
   // a double-byte character), so the result is written into room made once.

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/locale/Cp932.h"
+
 namespace tabulo {
 
 // The character-class mappings of code page 932 text as a Japanese system's
@@ -25,6 +27,11 @@ enum class CharMapping { Upper = 0, Lower = 1, Katakana = 2, Hiragana = 3, FullW
 // duplicated character stay as they are. Allocates nothing beyond growing
 // `out`. The rules are built from ICU's Unicode data on first use (thread
 // safe); throws std::runtime_error when ICU lacks the Windows-31J converter.
-bool AppendMappedText(std::string_view text, CharMapping mapping, std::string& out);
+//
+// A UTF-8 text (`encoding`) maps by the same rules through Unicode: the
+// characters of code page 932's repertoire change as there, every other
+// character and every byte that forms no character stays.
+bool AppendMappedText(std::string_view text, CharMapping mapping, std::string& out,
+                      TextEncoding encoding = TextEncoding::ShiftJis);
 
 }  // namespace tabulo

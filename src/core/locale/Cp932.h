@@ -77,6 +77,37 @@ constexpr std::size_t Utf8CharLength(std::string_view text, std::size_t pos) noe
   return length;
 }
 
+// The code point of one well-formed UTF-8 character (as Utf8CharLength
+// measures it); a single byte stands for itself.
+constexpr char32_t Utf8CodePoint(std::string_view character) noexcept {
+  const auto lead = static_cast<unsigned char>(character[0]);
+  if (character.size() == 1) return lead;
+  char32_t code = character.size() == 2 ? (lead & 0x1Fu) : character.size() == 3 ? (lead & 0x0Fu) : (lead & 0x07u);
+  for (std::size_t k = 1; k < character.size(); ++k) {
+    code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3Fu);
+  }
+  return code;
+}
+
+// Appends the UTF-8 bytes of `code` (at most U+10FFFF) to `out`.
+inline void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
 // Length in bytes of the character at `pos` in a text of `encoding`.
 constexpr std::size_t CharLength(std::string_view text, std::size_t pos, TextEncoding encoding) noexcept {
   return encoding == TextEncoding::Utf8 ? Utf8CharLength(text, pos) : CharLength(text, pos);

@@ -25,7 +25,7 @@ class StoredKeys {
     m_starts.reserve(static_cast<std::size_t>(std::max(last, 0)) + 2);
     m_starts.push_back(0);  // no row 0
     m_starts.push_back(0);
-    CompareNormalizer normalise(options.ignoreKana, options.ignoreWidth, options.ignoreCase);
+    CompareNormalizer normalise(options.ignoreKana, options.ignoreWidth, options.ignoreCase, grid.Encoding().encoding);
     constexpr int kSample = 4096;  // rows from which the room for all keys is estimated
     for (int row = 1; row <= last; ++row) {
       for (int col : options.columns) {

@@ -8,7 +8,7 @@ namespace tabulo {
 
 void FilterCollator::Closer::operator()(UCollator* collator) const noexcept { ucol_close(collator); }
 
-FilterCollator::FilterCollator(std::string_view search) {
+FilterCollator::FilterCollator(std::string_view search, TextEncoding encoding) : m_converter(encoding) {
   UErrorCode error = U_ZERO_ERROR;
   m_collator.reset(ucol_open("ja", &error));
   if (U_FAILURE(error)) throw std::runtime_error("ICU has no Japanese collation");

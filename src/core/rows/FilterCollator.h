@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 
 struct UCollator;
 
@@ -18,7 +18,8 @@ class FilterCollator {
  public:
   // Compares every subject with `search`. Throws std::runtime_error when ICU
   // lacks the collation data.
-  explicit FilterCollator(std::string_view search);
+  // Texts are in `encoding`.
+  explicit FilterCollator(std::string_view search, TextEncoding encoding = TextEncoding::ShiftJis);
   ~FilterCollator();
   FilterCollator(const FilterCollator&) = delete;
   FilterCollator& operator=(const FilterCollator&) = delete;
@@ -32,7 +33,7 @@ class FilterCollator {
     void operator()(UCollator* collator) const noexcept;
   };
   std::unique_ptr<UCollator, Closer> m_collator;
-  Cp932Converter m_converter;
+  TextConverter m_converter;
   std::u16string m_search;
 };
 

@@ -9,7 +9,7 @@ RowMatcher::RowMatcher(const TableDocument& grid, const FilterOptions& options)
     : m_grid(grid),
       m_useOr(options.useOr),
       m_currentYear(Today().year),
-      m_normalize(options.ignoreKana, options.ignoreWidth, options.ignoreCase) {
+      m_normalize(options.ignoreKana, options.ignoreWidth, options.ignoreCase, grid.Encoding().encoding) {
   for (const FilterCondition& given : options.conditions) {
     Condition condition;
     condition.search = std::string(m_normalize(given.text));
@@ -21,7 +21,7 @@ RowMatcher::RowMatcher(const TableDocument& grid, const FilterOptions& options)
     if (compares && condition.treatment != FilterTreatment::String) {
       condition.value = FilterValue(condition.search, condition.treatment, m_currentYear);
     } else if (condition.op == FilterOperator::Less || condition.op == FilterOperator::Greater) {
-      condition.collator = std::make_unique<FilterCollator>(condition.search);
+      condition.collator = std::make_unique<FilterCollator>(condition.search, grid.Encoding().encoding);
     }
     m_conditions.push_back(std::move(condition));
   }
@@ -42,8 +42,10 @@ bool RowMatcher::Test(Condition& condition, int row) {
   if (compares && condition.treatment != FilterTreatment::String && !condition.value) return false;
   const std::string_view subject = Subject(condition, row);
   switch (condition.op) {
-    case FilterOperator::Contains: return FindWholeText(subject, condition.search) != std::string_view::npos;
-    case FilterOperator::Excludes: return FindWholeText(subject, condition.search) == std::string_view::npos;
+    case FilterOperator::Contains:
+      return FindWholeText(subject, condition.search, 0, m_grid.Encoding().encoding) != std::string_view::npos;
+    case FilterOperator::Excludes:
+      return FindWholeText(subject, condition.search, 0, m_grid.Encoding().encoding) == std::string_view::npos;
     case FilterOperator::Equal:
     case FilterOperator::Less:
     case FilterOperator::Greater: break;

@@ -20,8 +20,8 @@ struct Pairing {
 // The key of one line or row: the parts joined, then normalised.
 class KeyBuilder {
  public:
-  explicit KeyBuilder(const MergeOptions& options)
-      : m_normalise(options.ignoreKana, options.ignoreWidth, options.ignoreCase) {}
+  KeyBuilder(const MergeOptions& options, TextEncoding encoding)
+      : m_normalise(options.ignoreKana, options.ignoreWidth, options.ignoreCase, encoding) {}
   void Start() { m_joined.clear(); }
   void Add(std::string_view part) { m_joined.append(part); }
   std::string_view Key() { return m_normalise(m_joined); }
@@ -65,7 +65,7 @@ int MergeRows(TableDocument& grid, const MergeSource& other, const MergeOptions&
   }
 
   const Delimiter delimiter = other.FieldDelimiter();
-  KeyBuilder builder(options);
+  KeyBuilder builder(options, grid.Encoding().encoding);
   TCompList list;
   {
     ProgressScope scope(progress);

@@ -6,7 +6,12 @@
 
 #include "core/calc/GridCalcEngine.h"
 #include "core/document/EncodingConversion.h"
+#include "core/app/Navigation.h"
+#include "core/editing/CharClassCommands.h"
+#include "core/editing/CharClassMapping.h"
 #include "core/editing/Replace.h"
+#include "core/rows/Duplicates.h"
+#include "core/rows/Filter.h"
 #include "core/locale/TextConverter.h"
 #include "support/GridText.h"
 
@@ -70,6 +75,63 @@ TEST(EncodingParity, FormulasFindTitlesEndingInAnyCharacter) {
   sjis.SetExpression(cp932.FromUtf8(formula));
   EXPECT_EQ(utf8.Evaluate(1, 1), "36");
   EXPECT_EQ(sjis.Evaluate(1, 1), "36");
+}
+
+// Texts that every character mapping has something to do with, and that
+// step differently as the two encodings' bytes.
+const std::vector<Cells> kMixedRows = {
+    {"がっこう", "ガッコウ"}, {"ｶﾞｯｺｳ", "ﾊﾟﾝ ｳﾞｧ"}, {"abcＡＢＣαβγ", "ＡＢＣabcΑΒΓ"},
+    {"ⅰⅱⅲ ａｂｃ", "ゐゑゎゝゞ"}, {"ヴヵヶ・ー「」", "ｰ｢｣･｡"}, {"あ[ソ\\ゼ]", "表～―"},
+};
+
+TEST(EncodingParity, EveryCharacterMappingGivesTheSameText) {
+  for (int mapping = 0; mapping <= static_cast<int>(CharMapping::HalfWidth); ++mapping) {
+    Twins twins = TwinsOf(kMixedRows);
+    const TGridRect all{1, 1, 2, static_cast<int>(kMixedRows.size())};
+    ConvertCharClass(twins.utf8, all, static_cast<CharMapping>(mapping), nullptr);
+    ConvertCharClass(twins.sjis, all, static_cast<CharMapping>(mapping), nullptr);
+    SCOPED_TRACE(mapping);
+    ExpectSameText(twins);
+  }
+  EXPECT_EQ(MapCharClass("ｶﾞｯｺｳ", CharMapping::FullWidth, TextEncoding::Utf8), "ガッコウ");
+  EXPECT_EQ(MapCharClass("ガッコウ", CharMapping::HalfWidth, TextEncoding::Utf8), "ｶﾞｯｺｳ");
+  // A character code page 932 lacks, and a stray byte, stay as they are.
+  EXPECT_EQ(MapCharClass("😀a\xFF", CharMapping::Upper, TextEncoding::Utf8), "😀A\xFF");
+}
+
+TEST(EncodingParity, ComparisonKeysMatchTheSameRows) {
+  const Twins twins = TwinsOf(kMixedRows);
+  TextConverter cp932(TextEncoding::ShiftJis);
+  for (int row = 1; row < twins.utf8.RowCount(); ++row) {
+    for (int col = 1; col <= 2; ++col) {
+      EXPECT_EQ(NormalizeForCompare(twins.utf8.Cell(col, row), true, true, true, TextEncoding::Utf8),
+                cp932.ToUtf8(NormalizeForCompare(twins.sjis.Cell(col, row), true, true, true)));
+    }
+  }
+  DuplicateOptions options{{1}, true, true, true};
+  EXPECT_EQ(FindDuplicateGroups(twins.utf8, options, true, nullptr).rows,
+            FindDuplicateGroups(twins.sjis, options, true, nullptr).rows);
+}
+
+TEST(EncodingParity, FilterAndFindPickTheSameCells) {
+  const Twins twins = TwinsOf(kMixedRows);
+  TextConverter cp932(TextEncoding::ShiftJis);
+  for (const std::string search : {"]", "ｺｳ", "ABC", "ゼ", "\\"}) {
+    FilterOptions utf8;
+    utf8.conditions[0].text = search;
+    utf8.ignoreKana = utf8.ignoreWidth = true;
+    FilterOptions sjis = utf8;
+    sjis.conditions[0].text = cp932.FromUtf8(search);
+    EXPECT_EQ(FindMatchingRows(twins.utf8, utf8, nullptr), FindMatchingRows(twins.sjis, sjis, nullptr)) << search;
+
+    const auto foundUtf8 = FindInGrid(twins.utf8, search, {1, 1}, {});
+    const auto foundSjis = FindInGrid(twins.sjis, cp932.FromUtf8(search), {1, 1}, {});
+    EXPECT_EQ(foundUtf8.has_value(), foundSjis.has_value()) << search;
+    if (foundUtf8 && foundSjis) {
+      EXPECT_EQ(foundUtf8->col, foundSjis->col);
+      EXPECT_EQ(foundUtf8->row, foundSjis->row);
+    }
+  }
 }
 
 }  // namespace
