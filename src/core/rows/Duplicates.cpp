@@ -119,8 +119,10 @@ Grouping GroupKeys(const StoredKeys& keys, int last, ProgressScope& scope) {
   return grouping;
 }
 
-// The groups of two or more, in the collation of their keys when `ordered`.
-std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const StoredKeys& keys, bool ordered) {
+// The groups of two or more, in the collation of their keys (text in
+// `encoding`) when `ordered`.
+std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const StoredKeys& keys, bool ordered,
+                                      TextEncoding encoding) {
   std::vector<std::size_t> chosen;
   for (std::size_t group = 0; group < grouping.size.size(); ++group) {
     if (grouping.size[group] > 1) chosen.push_back(group);
@@ -132,7 +134,7 @@ std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const StoredKeys
     const unsigned char* collationKey;
     std::size_t group;
   };
-  TextKeys collation(SortKind::Text, chosen.size());
+  TextKeys collation(SortKind::Text, chosen.size(), encoding);
   std::vector<Entry> entries;
   entries.reserve(chosen.size());
   for (std::size_t group : chosen) entries.push_back({keys.Joined(grouping.firstRow[group]), nullptr, group});
@@ -150,10 +152,11 @@ std::vector<std::size_t> ChosenGroups(const Grouping& grouping, const StoredKeys
   return chosen;
 }
 
-DuplicateGroups CollectGroups(const StoredKeys& keys, int last, bool ordered, ProgressScope& scope) {
+DuplicateGroups CollectGroups(const StoredKeys& keys, int last, bool ordered, TextEncoding encoding,
+                              ProgressScope& scope) {
   const Grouping grouping = GroupKeys(keys, last, scope);
   DuplicateGroups groups;
-  for (std::size_t group : ChosenGroups(grouping, keys, ordered)) {
+  for (std::size_t group : ChosenGroups(grouping, keys, ordered, encoding)) {
     groups.starts.push_back(groups.rows.size());
     for (std::int32_t row = grouping.firstRow[group]; row > 0; row = grouping.next[static_cast<std::size_t>(row)]) {
       groups.rows.push_back(row);
@@ -183,7 +186,7 @@ DuplicateGroups FindDuplicateGroups(const TableDocument& grid, const DuplicateOp
   ProgressScope scope(progress);
   const int last = grid.RowCount() - 1;
   const StoredKeys keys(grid, options, scope);
-  return CollectGroups(keys, last, ordered, scope);
+  return CollectGroups(keys, last, ordered, grid.Encoding().encoding, scope);
 }
 
 std::vector<int> LaterDuplicateRows(const DuplicateGroups& groups) {

@@ -78,7 +78,7 @@ TRowKeys::TRowKeys(const TableDocument& grid, std::span<const TKeyItem> keys, Pr
     KeySource& source = sources.emplace_back();
     source.item = item;
     const bool text = item.kind == SortKind::Text || item.kind == SortKind::TextCase || item.kind == SortKind::Bytes;
-    if (text) source.texts = std::make_unique<TextKeys>(item.kind, rows);
+    if (text) source.texts = std::make_unique<TextKeys>(item.kind, rows, grid.Encoding().encoding);
     if (item.kind == SortKind::Date) source.currentYear = Today().year;
   }
   m_restWidth = sources.size() - 1;

@@ -8,6 +8,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "core/locale/Cp932Order.h"
+
 namespace tabulo {
 namespace {
 
@@ -49,8 +51,9 @@ bool KeyEqual(const unsigned char* a, const unsigned char* b) noexcept {
 
 void TextKeys::CollatorCloser::operator()(UCollator* collator) const noexcept { ucol_close(collator); }
 
-TextKeys::TextKeys(SortKind kind, std::size_t rows)
+TextKeys::TextKeys(SortKind kind, std::size_t rows, TextEncoding encoding)
     : m_kind(kind),
+      m_encoding(encoding),
       m_recent(std::bit_ceil(std::clamp<std::size_t>(rows, 16, kMaxRecent))),
       m_blockSize(std::clamp<std::size_t>(rows * 32, 4096, kMaxBlockSize)) {
   if (kind != SortKind::Bytes) {
@@ -60,7 +63,7 @@ TextKeys::TextKeys(SortKind kind, std::size_t rows)
     // Case is a tertiary difference: the secondary strength leaves it out.
     ucol_setStrength(m_collator.get(), kind == SortKind::Text ? UCOL_SECONDARY : UCOL_TERTIARY);
     ucol_setAttribute(m_collator.get(), UCOL_CASE_FIRST, UCOL_LOWER_FIRST, &error);
-    m_converter = std::make_unique<Cp932Converter>();
+    m_converter = std::make_unique<TextConverter>(encoding);
   }
 }
 
@@ -70,7 +73,11 @@ const unsigned char* TextKeys::KeyOf(std::string_view text) {
   Recent& recent = m_recent[std::hash<std::string_view>()(text) & (m_recent.size() - 1)];
   if (recent.key != nullptr && std::string_view(recent.text, recent.size) == text) return recent.key;
   const unsigned char* key = nullptr;
-  if (m_kind == SortKind::Bytes) {
+  if (m_kind == SortKind::Bytes && m_encoding == TextEncoding::Utf8) {
+    m_orderKey.clear();
+    AppendCp932OrderKey(text, m_orderKey);
+    key = Store({reinterpret_cast<const unsigned char*>(m_orderKey.data()), m_orderKey.size()});
+  } else if (m_kind == SortKind::Bytes) {
     key = Store({reinterpret_cast<const unsigned char*>(text.data()), text.size()});
   } else {
     MakeCollationKey(text);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "core/rows/SortKeys.h"
 
 struct UCollator;
@@ -27,7 +27,9 @@ class TextKeys {
  public:
   // `kind` is one of the three text kinds; `rows` sizes the cache of recent
   // texts. Throws std::runtime_error when ICU has no collation for Japanese.
-  TextKeys(SortKind kind, std::size_t rows);
+  // Texts are in `encoding`; Bytes orders a UTF-8 text by the code page 932
+  // codes of its characters (AppendCp932OrderKey), as its Shift-JIS copy.
+  TextKeys(SortKind kind, std::size_t rows, TextEncoding encoding = TextEncoding::ShiftJis);
   ~TextKeys();
   TextKeys(const TextKeys&) = delete;
   TextKeys& operator=(const TextKeys&) = delete;
@@ -66,7 +68,9 @@ class TextKeys {
 
   SortKind m_kind;
   std::unique_ptr<UCollator, CollatorCloser> m_collator;
-  std::unique_ptr<Cp932Converter> m_converter;
+  TextEncoding m_encoding;
+  std::unique_ptr<TextConverter> m_converter;
+  std::string m_orderKey;
   std::u16string m_utf16;
   std::vector<unsigned char> m_bytes;
   std::vector<Recent> m_recent;  // indexed by a hash of the text

@@ -12,6 +12,7 @@
 #include "core/editing/Replace.h"
 #include "core/rows/Duplicates.h"
 #include "core/rows/Filter.h"
+#include "core/rows/Sort.h"
 #include "core/locale/TextConverter.h"
 #include "support/GridText.h"
 
@@ -130,6 +131,23 @@ TEST(EncodingParity, FilterAndFindPickTheSameCells) {
     if (foundUtf8 && foundSjis) {
       EXPECT_EQ(foundUtf8->col, foundSjis->col);
       EXPECT_EQ(foundUtf8->row, foundSjis->row);
+    }
+  }
+}
+
+TEST(EncodingParity, SortingOrdersTheRowsAlike) {
+  std::vector<Cells> rows = kMixedRows;
+  // Kanji of both JIS levels, whose code order is not their Unicode order,
+  // and full- and half-width letters.
+  for (const char* text : {"亜", "唖", "弌", "丐", "ａ", "A", "ｱ", "あ", "ア", "1", "１"}) rows.push_back({text, "x"});
+  for (const SortKind kind : {SortKind::Text, SortKind::TextCase, SortKind::Bytes}) {
+    for (const bool ascending : {true, false}) {
+      Twins twins = TwinsOf(rows);
+      const TKeyItem key{1, kind, ascending};
+      SortRows(twins.utf8, std::span(&key, 1), nullptr);
+      SortRows(twins.sjis, std::span(&key, 1), nullptr);
+      SCOPED_TRACE(static_cast<int>(kind));
+      ExpectSameText(twins);
     }
   }
 }
