@@ -59,7 +59,7 @@ int RunMerge(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
   Document document;
   OpenInput(document, args.files[0], args, err);
   TableDocument& grid = document.grid;
-  const MergeSource other = MergeSource::Read(args.files[1]);
+  const MergeSource other = MergeSource::Read(args.files[1], grid.Encoding().encoding);
 
   MergeOptions options;
   options.items.resize(static_cast<std::size_t>(grid.ColCount()));

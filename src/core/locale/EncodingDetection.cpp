@@ -83,6 +83,10 @@ bool EncodingSniffer::StepByte(unsigned char byte) noexcept {
   return true;
 }
 
+bool EncodingSniffer::Settled() const noexcept {
+  return m_headSize == sizeof m_head && (!m_wellFormed || Result().byteOrderMark);
+}
+
 FileEncoding EncodingSniffer::Result() const noexcept {
   if (m_headSize == sizeof m_head && std::string_view(m_head, sizeof m_head) == kUtf8ByteOrderMark) {
     return {TextEncoding::Utf8, true};

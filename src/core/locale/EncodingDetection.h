@@ -27,6 +27,9 @@ class EncodingSniffer {
   void Feed(std::string_view bytes) noexcept;
   // The verdict on everything fed so far, taken as the whole text.
   FileEncoding Result() const noexcept;
+  // Whether more bytes can no longer change the verdict (a byte-order mark
+  // was seen, or the text proved to be no UTF-8).
+  bool Settled() const noexcept;
 
  private:
   void FeedHead(std::string_view bytes) noexcept;

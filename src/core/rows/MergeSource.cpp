@@ -4,12 +4,28 @@
 
 #include "core/document/FieldList.h"
 #include "core/document/SplitLine.h"
+#include "core/base/FileIo.h"
 #include "core/locale/Cp932.h"
+#include "core/locale/EncodingDetection.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo {
 namespace {
 
 constexpr std::size_t kSampleLines = 10;
+
+// The encoding of a file's text, read only as far as needed.
+FileEncoding SniffFile(const std::filesystem::path& path) {
+  InputFile file(path);
+  EncodingSniffer sniffer;
+  std::string buffer(1 << 16, '\0');
+  while (!sniffer.Settled()) {
+    const std::size_t count = file.Read(buffer.data(), buffer.size());
+    if (count == 0) break;
+    sniffer.Feed(std::string_view(buffer.data(), count));
+  }
+  return sniffer.Result();
+}
 
 // Walks the fields of a line from its start, one at a time.
 class FieldWalker {
@@ -67,9 +83,23 @@ std::string ExtractField(std::string_view line, Delimiter delimiter, int index) 
   return text;
 }
 
-MergeSource MergeSource::Read(const std::filesystem::path& path) { return MergeSource(TextLines::Read(path)); }
+MergeSource MergeSource::Read(const std::filesystem::path& path, TextEncoding encoding) {
+  // A file in the document's encoding is read straight into the lines'
+  // buffer; only one to convert is held whole first.
+  if (SniffFile(path) == FileEncoding{encoding, false}) return MergeSource(TextLines::Read(path));
+  return FromBytes(ReadWholeFile(path), encoding);
+}
 
-MergeSource MergeSource::FromBytes(std::string_view bytes) { return MergeSource(TextLines::FromBytes(bytes)); }
+MergeSource MergeSource::FromBytes(std::string_view bytes, TextEncoding encoding) {
+  const FileEncoding found = DetectEncoding(bytes);
+  if (found.byteOrderMark) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+  if (found.encoding == encoding) return MergeSource(TextLines::FromBytes(bytes));
+  // Line breaks, quotes and delimiters are the same bytes in both
+  // encodings, so the text converts whole.
+  TextConverter from(found.encoding);
+  TextConverter to(encoding);
+  return MergeSource(TextLines::FromBytes(to.FromUtf16(from.ToUtf16(bytes))));
+}
 
 MergeSource::MergeSource(TextLines lines) : m_lines(std::move(lines)) {
   const std::size_t sample = std::min(kSampleLines, m_lines.size());

@@ -8,6 +8,7 @@
 
 #include "core/document/Delimiter.h"
 #include "core/document/TextLines.h"
+#include "core/locale/Cp932.h"
 
 namespace tabulo {
 
@@ -25,10 +26,13 @@ std::string ExtractField(std::string_view line, Delimiter delimiter, int index);
 // field count and the labels of its fields.
 class MergeSource {
  public:
-  // Reads the file; throws FileError when it cannot be read.
-  static MergeSource Read(const std::filesystem::path& path);
+  // Reads the file; throws FileError when it cannot be read. Its text is
+  // put into `encoding`, the document's, when its bytes show the other one
+  // (see EncodingSniffer; a byte-order mark is dropped): ConvertError when a
+  // character cannot be held there.
+  static MergeSource Read(const std::filesystem::path& path, TextEncoding encoding = TextEncoding::ShiftJis);
   // The same from bytes already in memory.
-  static MergeSource FromBytes(std::string_view bytes);
+  static MergeSource FromBytes(std::string_view bytes, TextEncoding encoding = TextEncoding::ShiftJis);
 
   // Lines end at CR LF, CR or LF; a last line without a break counts, a
   // final break adds no empty line.

@@ -29,7 +29,7 @@ void TTabulo::mmHeigouClick() {
   std::optional<MergeSource> other;
   if (!RunCommand(m_services.prompter, [&] {
         BusyCursor busy;
-        other = MergeSource::Read(files.front());
+        other = MergeSource::Read(files.front(), m_document.grid.Encoding().encoding);
       })) {
     return;
   }

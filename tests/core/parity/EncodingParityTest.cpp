@@ -12,6 +12,8 @@
 #include "core/editing/Replace.h"
 #include "core/rows/Duplicates.h"
 #include "core/rows/Filter.h"
+#include "core/rows/Merge.h"
+#include "core/rows/MergeSource.h"
 #include "core/rows/Sort.h"
 #include "core/locale/TextConverter.h"
 #include "support/GridText.h"
@@ -149,6 +151,23 @@ TEST(EncodingParity, SortingOrdersTheRowsAlike) {
       SCOPED_TRACE(static_cast<int>(kind));
       ExpectSameText(twins);
     }
+  }
+}
+
+TEST(EncodingParity, MergeTakesTheOtherFileInTheDocumentsEncoding) {
+  TextConverter cp932(TextEncoding::ShiftJis);
+  const std::string other = "がっこう,学校\r\nｶﾞｯｺｳ,ｶﾞｯｺｳ\r\n";
+  for (const std::string& bytes : {"\xEF\xBB\xBF" + other, cp932.FromUtf8(other)}) {
+    Twins twins = TwinsOf({{"ガッコウ", ""}, {"ソ", ""}});
+    MergeOptions options;
+    options.items.resize(3);
+    options.items[1] = {0, MergeRole::Key};
+    options.items[2] = {1, MergeRole::Replace};
+    options.ignoreKana = true;
+    const int changed = MergeRows(twins.utf8, MergeSource::FromBytes(bytes, TextEncoding::Utf8), options, nullptr);
+    EXPECT_EQ(changed, MergeRows(twins.sjis, MergeSource::FromBytes(bytes, TextEncoding::ShiftJis), options, nullptr));
+    EXPECT_EQ(twins.utf8.Cell(2, 1), "学校");
+    ExpectSameText(twins);
   }
 }
 
