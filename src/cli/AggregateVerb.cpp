@@ -75,7 +75,7 @@ int RunAggregate(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     const Statistic statistic = StatisticNamed(args.Value("--stat"));
     const RowSpan span = ResolveRows(grid, args.Value("--rows"));
     const RowRange rows{span.first, span.last};
-    const int target = newColumn ? AppendResultColumn(grid, StatisticCaption(statistic), ResultColumnType(mode))
+    const int target = newColumn ? AppendResultColumn(grid, StatisticCaption(statistic, grid.Encoding().encoding), ResultColumnType(mode))
                                  : ResolveColumn(grid, args.Value("--target"));
     failures = AggregateAcross(grid, columns, statistic, mode, target, rows, nullptr);
   } else {

@@ -11,6 +11,7 @@
 #include "core/document/NumberText.h"
 #include "core/locale/DateSerial.h"
 #include "core/locale/NumberFormat.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo {
 namespace {
@@ -74,7 +75,9 @@ std::string FormatOrFail(long double value, AggregateMode mode, int& failures) {
 
 }  // namespace
 
-std::string StatisticCaption(Statistic statistic) { return kStatisticCaptions[static_cast<int>(statistic)]; }
+std::string StatisticCaption(Statistic statistic, TextEncoding encoding) {
+  return ProgramText(kStatisticCaptions[static_cast<int>(statistic)], encoding);
+}
 
 ColumnType ResultColumnType(AggregateMode mode) {
   switch (mode) {
@@ -128,7 +131,7 @@ DownResult AggregateDown(TableDocument& grid, const std::vector<int>& columns,
     const int row = grid.RowCount();
     grid.SetRowCount(row + 1);
     grid.SetCell(0, row, kTotalsRowLabel);
-    if (labelColumn >= 1 && labelColumn < grid.ColCount()) grid.SetCell(labelColumn, row, StatisticCaption(statistic));
+    if (labelColumn >= 1 && labelColumn < grid.ColCount()) grid.SetCell(labelColumn, row, StatisticCaption(statistic, grid.Encoding().encoding));
     added.push_back(statistic);
   }
   const int currentYear = Today().year;

@@ -20,7 +20,7 @@ enum class AggregateMode { String = 0, Numeric = 1, Date = 2, Time = 3 };
 
 // The caption of a statistic: "合計", "平均", "最大値", "最小値", "分散",
 // "標準偏差" (code page 932, as it goes into cells and titles).
-std::string StatisticCaption(Statistic statistic);
+std::string StatisticCaption(Statistic statistic, TextEncoding encoding = TextEncoding::ShiftJis);
 
 // The data type a new result column gets for a mode.
 ColumnType ResultColumnType(AggregateMode mode);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/editing/CellGuard.h"
+#include "core/editing/CodePageCells.h"
 #include "core/locale/Cp932.h"
 #include "core/locale/DateTime.h"
 #include "core/locale/JapaneseEraTable.h"
@@ -92,9 +93,14 @@ int ReformatDates(TableDocument& grid, const TGridRect& range, DateCommand comma
 
 int ReformatDates(TableDocument& grid, const TGridRect& range, DateCommand command, ProgressSink* progress,
                   int currentYear) {
+  CodePageCells cells(grid.Encoding().encoding);
   return ConvertRange(grid, range, progress,
-                      [command, currentYear](const RangeWalk&, int, int, std::string_view text, std::string& out) {
-                        return GuardCell([&] { return ReformatDateText(text, command, currentYear, out); });
+                      [&cells, command, currentYear](const RangeWalk&, int, int, std::string_view text, std::string& out) {
+                        return GuardCell([&] {
+                          return cells.Run(text, out, [&](std::string_view cell, std::string& result) {
+                            return ReformatDateText(cell, command, currentYear, result);
+                          });
+                        });
                       });
 }
 

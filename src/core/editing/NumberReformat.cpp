@@ -7,6 +7,7 @@
 
 #include "core/document/NumberText.h"
 #include "core/editing/CellGuard.h"
+#include "core/editing/CodePageCells.h"
 #include "core/locale/Cp932.h"
 #include "core/locale/LocaleConventions.h"
 #include "core/locale/NumberFormat.h"
@@ -108,9 +109,14 @@ CellOutcome ReformatNumberText(std::string_view text, NumberCommand command, std
 }
 
 int ReformatNumbers(TableDocument& grid, const TGridRect& range, NumberCommand command, ProgressSink* progress) {
+  CodePageCells cells(grid.Encoding().encoding);
   return ConvertRange(grid, range, progress,
-                      [command](const RangeWalk&, int, int, std::string_view text, std::string& out) {
-                        return GuardCell([&] { return ReformatNumberText(text, command, out); });
+                      [&cells, command](const RangeWalk&, int, int, std::string_view text, std::string& out) {
+                        return GuardCell([&] {
+                          return cells.Run(text, out, [&](std::string_view cell, std::string& result) {
+                            return ReformatNumberText(cell, command, result);
+                          });
+                        });
                       });
 }
 
@@ -136,9 +142,14 @@ CellOutcome SetDecimalsText(std::string_view text, int decimals, std::string& ou
 }
 
 int SetDecimals(TableDocument& grid, const TGridRect& range, int decimals, ProgressSink* progress) {
+  CodePageCells cells(grid.Encoding().encoding);
   return ConvertRange(grid, range, progress,
-                      [decimals](const RangeWalk&, int, int, std::string_view text, std::string& out) {
-                        return GuardCell([&] { return SetDecimalsText(text, decimals, out); });
+                      [&cells, decimals](const RangeWalk&, int, int, std::string_view text, std::string& out) {
+                        return GuardCell([&] {
+                          return cells.Run(text, out, [&](std::string_view cell, std::string& result) {
+                            return SetDecimalsText(cell, decimals, result);
+                          });
+                        });
                       });
 }
 

@@ -53,6 +53,11 @@ std::string TextConverter::FromUtf8(std::string_view utf8) {
   return std::string(utf8);
 }
 
+std::string ProgramText(std::string_view cp932, TextEncoding encoding) {
+  if (encoding == TextEncoding::ShiftJis) return std::string(cp932);
+  return TextConverter(TextEncoding::ShiftJis).ToUtf8(cp932);
+}
+
 std::string WellFormedUtf8(std::string_view bytes) {
   if (IsWellFormedUtf8(bytes)) return std::string(bytes);
   std::string out;

@@ -37,6 +37,10 @@ class TextConverter {
   std::unique_ptr<Cp932Converter> m_cp932;  // for code page 932 only
 };
 
+// One of the program's own texts (code page 932) as a document of
+// `encoding` holds it.
+std::string ProgramText(std::string_view cp932, TextEncoding encoding);
+
 // Well-formed UTF-8 bytes of a UTF-8 text, every byte that forms no
 // character replaced by U+FFFD.
 std::string WellFormedUtf8(std::string_view bytes);

@@ -63,7 +63,7 @@ bool TCalcForm::RunAcross() {
   const auto statistic = static_cast<Statistic>(RG2->checkedId());
   const std::vector<int> columns = ChosenColumns();
   const RowRange rows = ChosenRows();
-  const int target = TargetColumn(StatisticCaption(statistic), ResultColumnType(mode));
+  const int target = TargetColumn(StatisticCaption(statistic, m_grid.Encoding().encoding), ResultColumnType(mode));
   const int failures = AggregateAcross(m_grid, columns, statistic, mode, target, rows, m_progress.get());
   Report(MessageId::AggregateFailed, failures);
   return true;

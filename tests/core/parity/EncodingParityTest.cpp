@@ -9,6 +9,9 @@
 #include "core/app/Navigation.h"
 #include "core/editing/CharClassCommands.h"
 #include "core/editing/CharClassMapping.h"
+#include "core/editing/DateReformat.h"
+#include "core/editing/NumberReformat.h"
+#include "core/calc/Aggregation.h"
 #include "core/editing/Replace.h"
 #include "core/rows/Duplicates.h"
 #include "core/rows/Filter.h"
@@ -169,6 +172,27 @@ TEST(EncodingParity, MergeTakesTheOtherFileInTheDocumentsEncoding) {
     EXPECT_EQ(twins.utf8.Cell(2, 1), "学校");
     ExpectSameText(twins);
   }
+}
+
+TEST(EncodingParity, DatesAndNumbersReformatAlike) {
+  const std::vector<Cells> rows = {{"2024/4/1", "1234.5"}, {"平成 8年 4月 1日", "\\1,234"}, {"x", "１２"},
+                                   {"H8/4/1", "-0.5"}};
+  const TGridRect all{1, 1, 2, static_cast<int>(rows.size())};
+  for (int command = 0; command <= static_cast<int>(DateCommand::WeekdayLong); ++command) {
+    Twins twins = TwinsOf(rows);
+    const int failedUtf8 = ReformatDates(twins.utf8, all, static_cast<DateCommand>(command), nullptr, 2026);
+    EXPECT_EQ(failedUtf8, ReformatDates(twins.sjis, all, static_cast<DateCommand>(command), nullptr, 2026));
+    SCOPED_TRACE(command);
+    ExpectSameText(twins);
+  }
+  for (int command = 0; command <= static_cast<int>(NumberCommand::Uncurrency); ++command) {
+    Twins twins = TwinsOf(rows);
+    EXPECT_EQ(ReformatNumbers(twins.utf8, all, static_cast<NumberCommand>(command), nullptr),
+              ReformatNumbers(twins.sjis, all, static_cast<NumberCommand>(command), nullptr));
+    SCOPED_TRACE(command);
+    ExpectSameText(twins);
+  }
+  EXPECT_EQ(StatisticCaption(Statistic::Sum, TextEncoding::Utf8), "合計");
 }
 
 }  // namespace
