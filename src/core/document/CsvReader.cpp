@@ -24,6 +24,7 @@ struct FirstPass {
   bool tab = false;
   bool comma = false;
   std::uint64_t lineBreaks = 0;
+  bool lineFeedOnly = false;  // lines end in LF, and no CR is found
   FileEncoding encoding;
 };
 
@@ -46,6 +47,7 @@ FirstPass ScanWholeText(ByteSource& source, std::vector<char>& buffer) {
   pass.encoding = sniffer.Result();
   // CR LF files count both; either count alone is at most the number of lines.
   pass.lineBreaks = std::max(lineFeeds, carriageReturns);
+  pass.lineFeedOnly = lineFeeds > 0 && carriageReturns == 0;
   return pass;
 }
 
@@ -166,7 +168,8 @@ LoadResult LoadTextIntoGrid(ByteSource& source, TableDocument& grid, bool replac
   ProgressScope scope(progress);
   std::vector<char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, source.Size() + 1)));
   const FirstPass pass = ScanWholeText(source, buffer);
-  const FileEncoding encoding = ChooseEncoding(choice, pass.encoding);
+  FileEncoding encoding = ChooseEncoding(choice, pass.encoding);
+  encoding.lineFeedOnly = encoding.encoding == TextEncoding::Utf8 && pass.lineFeedOnly;
   TextAfterMark afterMark(source);
   ByteSource& text = encoding.byteOrderMark ? static_cast<ByteSource&>(afterMark) : source;
   if (replace) grid.SetEncoding(encoding);

@@ -118,6 +118,7 @@ void WriteRows(const TableDocument& grid, SaveFormat format, bool withTitle, boo
   std::optional<TextConverter> labels;
   if (encoding.encoding == TextEncoding::Utf8 && withRowNumbers) labels.emplace(TextEncoding::ShiftJis);
   std::string label;
+  const std::string_view lineBreak = encoding.lineFeedOnly ? "\n" : "\r\n";
   for (std::size_t k = first; k <= count; ++k) {
     const int row = k == 0 ? 0 : dataRow(k - 1);
     // The rows a few places on are asked for ahead, wherever a sort left them.
@@ -138,7 +139,7 @@ void WriteRows(const TableDocument& grid, SaveFormat format, bool withTitle, boo
         formatter.AppendField(out, col, cell(col));
       }
     }
-    out.append("\r\n");
+    out.append(lineBreak);
     if (out.size() >= kFlushSize) {
       sink.Write(out);
       out.clear();

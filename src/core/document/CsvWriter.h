@@ -24,7 +24,8 @@ class ProgressSink;
 // Quoting doubles the field's double quotes. Comma, typed and quoted text
 // read back every cell exactly, tabs and line breaks included; tab and plain
 // text write such cells as they are, so they gain fields or lines. The text
-// starts with a byte-order mark when the grid's UTF-8 file had one. Throws
+// starts with a byte-order mark when the grid's UTF-8 file had one, and its
+// lines end in LF alone when that file's did. Throws
 // what the sink throws.
 void WriteDelimitedText(const TableDocument& grid, SaveFormat format, bool withTitle, bool withRowNumbers,
                         ByteSink& sink, ProgressSink* progress);

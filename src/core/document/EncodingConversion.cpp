@@ -96,7 +96,12 @@ void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target) {
       grid.SetRowCells(row, fields, 0, fields.size());
     }
   }
-  grid.SetEncoding(target.encoding == TextEncoding::Utf8 ? target : FileEncoding{});
+  FileEncoding result = target.encoding == TextEncoding::Utf8 ? target : FileEncoding{};
+  // A UTF-8 text that only changes its byte-order mark keeps its line ends.
+  if (target.encoding == TextEncoding::Utf8 && grid.Encoding().encoding == TextEncoding::Utf8) {
+    result.lineFeedOnly = grid.Encoding().lineFeedOnly;
+  }
+  grid.SetEncoding(result);
 }
 
 }  // namespace tabulo

@@ -14,6 +14,9 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 struct FileEncoding {
   TextEncoding encoding = TextEncoding::ShiftJis;
   bool byteOrderMark = false;  // the text starts with kUtf8ByteOrderMark
+  // A UTF-8 file whose lines end in LF alone is written back so; every
+  // other file's lines end in CR LF, as they always have.
+  bool lineFeedOnly = false;
   friend bool operator==(const FileEncoding&, const FileEncoding&) = default;
 };
 

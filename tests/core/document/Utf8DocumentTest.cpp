@@ -54,6 +54,16 @@ TEST(Utf8Document, OpensInItsEncodingAndSavesBackByteForByte) {
   EXPECT_EQ(plain.grid.Encoding(), (FileEncoding{TextEncoding::Utf8, false}));
 }
 
+TEST(Utf8Document, LinesEndingInLineFeedsStaySo) {
+  Document document;
+  const std::string text = "名前,記号\n波〜,😀\n";
+  EXPECT_EQ(OpenedAndSaved(text, document), text);
+  EXPECT_TRUE(document.grid.Encoding().lineFeedOnly);
+  EXPECT_EQ(OpenedAndSaved("\xEF\xBB\xBF" + text, document), "\xEF\xBB\xBF" + text);
+  // A Shift-JIS file is written with CR LF, as it always was.
+  EXPECT_EQ(OpenedAndSaved("\x96\xBC,1\n", document), "\x96\xBC,1\r\n");
+}
+
 TEST(Utf8Document, ShiftJisFilesReadAsBefore) {
   const std::string sjis = "\x96\xBC\x91\x4F,\x83\x5C\r\n";  // 名前,ソ
   Document document;
