@@ -7,7 +7,7 @@
 #include "core/base/Errors.h"
 #include "core/calc/FormulaRuns.h"
 #include "core/calc/GridCalcEngine.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo::cli {
 namespace {
@@ -42,7 +42,7 @@ int RunCalc(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
 
   TGridCalcEngine engine(&grid);
   try {
-    engine.SetExpression(Cp932Converter().FromUtf8(formulaText));
+    engine.SetExpression(TextConverter(grid.Encoding().encoding).FromUtf8(formulaText));
   } catch (const TabuloError&) {
     err << FormatMessage(MessageId::CliFormulaRejected, {formulaText}) << '\n';
     return 1;

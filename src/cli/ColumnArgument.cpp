@@ -4,17 +4,18 @@
 #include "core/base/Errors.h"
 #include "core/base/Messages.h"
 #include "core/calc/GridCalcEngine.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "core/locale/NumberFormat.h"
 
 namespace tabulo::cli {
 
 namespace {
 
-// The column titled `name`, or -1; a name code page 932 cannot hold is no title.
+// The column titled `name`, or -1; a name the document's encoding cannot
+// hold is no title.
 int TitledColumn(const TableDocument& grid, const std::string& name) {
   try {
-    return FindTitleColumn(grid, Cp932Converter().FromUtf8(name));
+    return FindTitleColumn(grid, TextConverter(grid.Encoding().encoding).FromUtf8(name));
   } catch (const ConvertError&) {
     return -1;
   }

@@ -6,7 +6,7 @@
 #include "core/base/Errors.h"
 #include "core/calc/GridCalcEngine.h"
 #include "core/document/DocumentOperations.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "core/locale/NumberFormat.h"
 
 namespace tabulo::cli {
@@ -30,8 +30,6 @@ int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     throw UsageError(std::string(MessageText(MessageId::CliEvalArguments)));
   }
   const std::string& formulaText = args.files[0];
-  Cp932Converter converter;
-  const std::string formula = converter.FromUtf8(formulaText);
 
   Document document;
   if (args.files.size() == 2) {
@@ -40,6 +38,8 @@ int RunEval(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     NewDocument(document);
   }
   const TableDocument& grid = document.grid;
+  TextConverter converter(grid.Encoding().encoding);
+  const std::string formula = converter.FromUtf8(formulaText);
   const int col = ResolveColumn(grid, args.Value("--col"), 0);
   const int row = RowArgument(args.Value("--row"));
   if (col < 0 || col >= grid.ColCount() || row < 0 || row >= grid.RowCount()) {

@@ -8,7 +8,7 @@
 #include "cli/Verbs.h"
 #include "core/base/Errors.h"
 #include "core/document/CsvWriter.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "core/rows/Filter.h"
 
 namespace tabulo::cli {
@@ -47,7 +47,7 @@ FilterCondition ConditionArgument(const TableDocument& grid, const ParsedArgs& a
   if (!treatment.empty()) condition.treatment = static_cast<FilterTreatment>(IndexOf(TreatmentNames(), treatment));
   condition.op = static_cast<FilterOperator>(IndexOf(OperatorNames(), args.Value(Numbered("--op", n))));
   try {
-    condition.text = Cp932Converter().FromUtf8(args.Value(Numbered("--text", n)));
+    condition.text = TextConverter(grid.Encoding().encoding).FromUtf8(args.Value(Numbered("--text", n)));
   } catch (const ConvertError& error) {
     throw UsageError(error.what());
   }

@@ -8,7 +8,7 @@
 #include "cli/Verbs.h"
 #include "core/base/Errors.h"
 #include "core/editing/Replace.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo::cli {
 namespace {
@@ -30,14 +30,14 @@ const char* RequiredValues(ReplaceMethod method) {
 }
 
 // One of the dialog's combo boxes: typed text (UTF-8 on the command line,
-// code page 932 in the cells) or the list entry of a column. The list holds
+// the document's encoding in the cells) or the list entry of a column. The list holds
 // column 0 too, so COLUMN may be 0.
 ReplaceValue ValueArgument(const TableDocument& grid, const ParsedArgs& args, const std::string& textOption,
                            const std::string& columnOption) {
   const std::string& column = args.Value(columnOption);
   if (!column.empty()) return ReplaceValue::Entry(grid, ResolveColumn(grid, column, 0));
   try {
-    return ReplaceValue::Typed(Cp932Converter().FromUtf8(args.Value(textOption)));
+    return ReplaceValue::Typed(TextConverter(grid.Encoding().encoding).FromUtf8(args.Value(textOption)));
   } catch (const ConvertError& error) {
     throw UsageError(error.what());
   }

@@ -63,5 +63,33 @@ TEST(CliEncoding, TheEncodingOptionOverridesDetection) {
   EXPECT_EQ(RunTool({"show", (dir / "kana.csv").string(), "--encoding", "latin1"}).status, 2);
 }
 
+// The verbs give a UTF-8 file the same text they give its Shift-JIS copy.
+TEST(CliEncoding, VerbsTreatAUtf8FileAsItsShiftJisCopy) {
+  const std::string table = "名前,都市,金額\r\nｶﾞｯｺｳ,東京都,1200\r\nあ[ゼ],大阪府,300\r\nがっこう,東京都,45\r\n";
+  const std::vector<std::vector<std::string>> runs = {
+      {"sort", "--key", "名前", "--key", "金額:number:desc"},
+      {"filter", "--where1", "都市", "--op1", "eq", "--text1", "東京都"},
+      {"transform", "--op", "fullwidth", "--columns", "名前"},
+      {"replace", "--method", "search", "--upper", "[", "--lower", "(", "--columns", "名前"},
+      {"dedupe", "--columns", "名前", "--mode", "show", "--ignore-kana", "yes", "--ignore-width", "yes"},
+      {"calc", "--formula", "[金額]*2", "--target", "金額"},
+  };
+  TempDir dir;
+  WriteFile(dir / "utf8.csv", "\xEF\xBB\xBF" + table);
+  WriteFile(dir / "sjis.csv", Sjis(table));
+  for (const auto& run : runs) {
+    std::vector<std::string> utf8{run[0], (dir / "utf8.csv").string(), "-o", "-", "--attributes", "no",
+                                  "--first-line-titles", "yes"};
+    utf8.insert(utf8.end(), run.begin() + 1, run.end());
+    std::vector<std::string> sjis = utf8;
+    sjis[1] = (dir / "sjis.csv").string();
+    const ToolRun fromUtf8 = RunTool(utf8);
+    const ToolRun fromSjis = RunTool(sjis);
+    ASSERT_EQ(fromUtf8.status, 0) << run[0] << fromUtf8.err;
+    ASSERT_EQ(fromSjis.status, 0) << run[0] << fromSjis.err;
+    EXPECT_EQ(fromUtf8.out, "\xEF\xBB\xBF" + tabulo::test::Utf8(fromSjis.out)) << run[0];
+  }
+}
+
 }  // namespace
 }  // namespace tabulo::cli::test

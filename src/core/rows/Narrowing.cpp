@@ -79,6 +79,7 @@ TableDocument MakeNarrowedGrid(const TableDocument& source, std::span<const int>
     if (row < 1 || row >= source.RowCount()) throw std::invalid_argument("not a data row of the source");
   }
   TableDocument narrowed;
+  narrowed.SetEncoding(source.Encoding());
   narrowed.SetDefaultColWidth(source.DefaultColWidth());
   narrowed.SetDefaultRowHeight(source.DefaultRowHeight());
   narrowed.SetColCount(source.ColCount());
