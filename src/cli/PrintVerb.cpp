@@ -55,7 +55,9 @@ class GuiForPrinting {
 // cell margins of a screen of 96 dots per inch.
 void FitWidthsAsTheWindowDoes(TableDocument& grid, bool grouped) {
   const ui::GlyphWidths measure(ui::GridFont(platform::QFontFromChoice(
-      {std::string(kDefaultGridFontName), kDefaultGridFontCharset, kDefaultGridFontSize, 0})));
+                                    {std::string(kDefaultGridFontName), kDefaultGridFontCharset,
+                                     kDefaultGridFontSize, 0})),
+                                grid.Encoding().encoding);
   FitLayout layout;
   layout.margin = 3;         // 0.7 mm
   layout.headerPadding = 8;  // the header's margin on both sides

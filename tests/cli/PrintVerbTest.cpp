@@ -112,6 +112,22 @@ TEST(CliPrint, ATableWithoutSideFileGetsColumnsAsWideAsTheirTexts) {
   EXPECT_NE(f.Text().find("東京都千代田区千代田一丁目一番一号皇居外苑管理事務所"), std::string::npos) << f.Text();
 }
 
+TEST(CliPrint, PrintsAUtf8FileAsItsShiftJisCopy) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  const Fixture f;
+  const std::string table = "住所,金額\r\n東京都千代田区千代田一丁目一番一号皇居外苑管理事務所,1200\r\n髙島屋,30\r\n";
+  tabulo::test::WriteFile(f.in, "\xEF\xBB\xBF" + table);
+  ToolRun run = f.Print({});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string fromUtf8 = f.Text();
+  EXPECT_NE(fromUtf8.find("東京都千代田区千代田一丁目一番一号皇居外苑管理事務所"), std::string::npos) << fromUtf8;
+  EXPECT_NE(fromUtf8.find("髙島屋"), std::string::npos) << fromUtf8;
+  tabulo::test::WriteFile(f.in, Sjis(table));
+  run = f.Print({});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(fromUtf8, f.Text());
+}
+
 TEST(CliPrint, ReportsColumnsThatDoNotFitAndRefusesBadRanges) {
   const Fixture f;
   TGridPrintInfo info;

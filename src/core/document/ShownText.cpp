@@ -7,7 +7,7 @@
 
 namespace tabulo {
 
-std::u16string CellShownText(const TGPItem& item, std::string_view stored, bool grouped, Cp932Converter& converter) {
+std::u16string CellShownText(const TGPItem& item, std::string_view stored, bool grouped, TextConverter& converter) {
   if (!grouped || stored.empty()) return converter.ToUtf16(stored);
   if (item.Type() != ColumnType::Currency) return converter.ToUtf16(item.GetDisplayText(stored));
   // A currency cell that groups is written by the number formatter: digits,

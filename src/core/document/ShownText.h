@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/document/GPItem.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo {
 
@@ -15,7 +15,8 @@ namespace tabulo {
 // here it becomes "¥". The stored bytes never change, and a 0x5C that the user
 // typed (a path, say) is shown as it is: only the sign that grouping adds is
 // drawn as a yen sign.
-std::u16string CellShownText(const TGPItem& item, std::string_view stored, bool grouped, Cp932Converter& converter);
+// `converter` is the document's.
+std::u16string CellShownText(const TGPItem& item, std::string_view stored, bool grouped, TextConverter& converter);
 
 // The yen sign that stands for the currency string on the screen.
 inline constexpr char16_t kYenSign = u'\u00A5';

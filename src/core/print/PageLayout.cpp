@@ -25,7 +25,11 @@ std::int32_t Saturated(long long value) {
 class PageBuilder {
  public:
   PageBuilder(const PageContent& content, const Pagination& pages, int pageIndex)
-      : m_content(content), m_info(content.info), m_pages(pages), m_pageIndex(pageIndex) {
+      : m_content(content),
+        m_info(content.info),
+        m_pages(pages),
+        m_pageIndex(pageIndex),
+        m_converter(content.grid.Encoding().encoding) {
     m_layout.area = DrawingArea(m_info, content.page);
   }
 
@@ -71,7 +75,9 @@ class PageBuilder {
     const std::int32_t height = m_info.RowHeight;
     const auto box = [&](std::int32_t boxTop) { return PrintBox{left, boxTop, right, Saturated(static_cast<long long>(boxTop) + height)}; };
     if (m_info.ShowTitle) {
-      m_layout.texts.push_back({PrintTextKind::Title, box(top), m_converter.ToUtf16(item.Title), kCentred, m_info.Lines});
+      // The row-number column holds the program's own code page 932 texts.
+      TextConverter& converter = column.column == 0 ? m_labels : m_converter;
+      m_layout.texts.push_back({PrintTextKind::Title, box(top), converter.ToUtf16(item.Title), kCentred, m_info.Lines});
       top = box(top).bottom;
     }
     if (!m_pages.RowsFit() || height <= 0) return;
@@ -81,7 +87,8 @@ class PageBuilder {
       const PrintBox cell = box(top);
       if (cell.bottom > m_layout.area.bottom) break;
       const std::string_view raw = m_content.grid.Cell(column.column, static_cast<int>(row));
-      m_layout.texts.push_back({PrintTextKind::Cell, cell, CellShownText(item, raw, m_content.groupedNumbers, m_converter),
+      TextConverter& converter = column.column == 0 ? m_labels : m_converter;
+      m_layout.texts.push_back({PrintTextKind::Cell, cell, CellShownText(item, raw, m_content.groupedNumbers, converter),
                                 item.DrawFlags, m_info.Lines});
       top = cell.bottom;
     }
@@ -99,7 +106,8 @@ class PageBuilder {
   const Pagination& m_pages;
   int m_pageIndex;
   PageLayout m_layout;
-  Cp932Converter m_converter;
+  TextConverter m_converter;
+  TextConverter m_labels{TextEncoding::ShiftJis};
 };
 
 std::string OneDecimal(double value) {

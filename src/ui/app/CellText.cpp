@@ -2,7 +2,7 @@
 
 namespace tabulo::ui {
 
-QString CellDisplayText(const TGPItem& item, std::string_view stored, bool grouped, Cp932Converter& converter) {
+QString CellDisplayText(const TGPItem& item, std::string_view stored, bool grouped, TextConverter& converter) {
   return QString::fromStdU16String(CellShownText(item, stored, grouped, converter));
 }
 

@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 
 #include "core/document/TableDocument.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 
 namespace tabulo::ui {
 
@@ -47,7 +47,8 @@ class GridModel final : public QAbstractTableModel {
 
  private:
   TableDocument& m_grid;
-  mutable Cp932Converter m_converter;
+  // The window shows documents as code page 932 text for now.
+  mutable TextConverter m_converter{TextEncoding::ShiftJis};
   bool m_showGrouped = false;
 };
 

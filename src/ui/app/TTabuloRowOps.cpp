@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "core/document/DocumentOperations.h"
+#include "core/locale/Encoding.h"
 #include "core/rows/Filter.h"
 #include "core/rows/Narrowing.h"
 #include "core/rows/Sort.h"

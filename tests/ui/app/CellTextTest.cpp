@@ -23,7 +23,7 @@ class CellTextTest final : public QObject {
     TGPItem integer;
     integer.DataType = static_cast<std::uint8_t>(ColumnType::Integer);
     TGPItem text;
-    Cp932Converter converter;
+    TextConverter converter(TextEncoding::ShiftJis);
     const struct {
       const TGPItem& item;
       const char* stored;

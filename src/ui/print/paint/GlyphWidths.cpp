@@ -40,7 +40,8 @@ QFont GridFont(QFont font) {
   return font;
 }
 
-GlyphWidths::GlyphWidths(const QFont& font) : m_font(font), m_advances(0x10000, 0) {
+GlyphWidths::GlyphWidths(const QFont& font, TextEncoding encoding)
+    : m_font(font), m_encoding(encoding), m_advances(0x10000, 0) {
   // Each code is decoded on its own: a code is never taken for a separator
   // between codes, and an undecodable one cannot swallow its neighbour.
   Cp932Converter converter;
@@ -54,6 +55,11 @@ GlyphWidths::GlyphWidths(const QFont& font) : m_font(font), m_advances(0x10000, 
     auto found = measured.constFind(character);
     if (found == measured.constEnd()) found = measured.insert(character, Units(metrics.horizontalAdvance(character)));
     m_advances[code] = *found;
+    if (encoding == TextEncoding::Utf8 && character.size() == 1 && character != QChar(0xFFFD)) {
+      if (m_unicodeAdvances.empty()) m_unicodeAdvances.assign(0x10000, 0);
+      m_unicodeAdvances[character.front().unicode()] = *found;
+      if (bytes.size() == 2) m_otherAdvance = std::max(m_otherAdvance, *found);
+    }
     const auto length = static_cast<std::uint32_t>(bytes.size());
     const std::uint32_t perByte = (*found + length * kUnitsPerPixel - 1) / (length * kUnitsPerPixel);
     m_maxPerByte = std::max(m_maxPerByte, static_cast<int>(perByte));
@@ -61,9 +67,25 @@ GlyphWidths::GlyphWidths(const QFont& font) : m_font(font), m_advances(0x10000, 
   const std::uint32_t yen = Units(metrics.horizontalAdvance(QString(QChar(kYenSign))));
   m_advances['\\'] = std::max(m_advances['\\'], yen);
   m_maxPerByte = std::max(m_maxPerByte, static_cast<int>((yen + kUnitsPerPixel - 1) / kUnitsPerPixel));
+  if (encoding == TextEncoding::Utf8) {
+    for (unsigned byte = 0; byte < 0x80; ++byte) m_unicodeAdvances[byte] = m_advances[byte];
+  }
+}
+
+int GlyphWidths::Utf8Width(std::string_view text) const {
+  std::uint64_t units = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8CharLength(text, pos);
+    const char32_t code = Utf8CodePoint(text.substr(pos, length));
+    pos += length;
+    const std::uint32_t advance = code < m_unicodeAdvances.size() ? m_unicodeAdvances[code] : 0;
+    units += advance != 0 || code < 0x80 ? advance : m_otherAdvance;
+  }
+  return static_cast<int>((units + kUnitsPerPixel - 1) / kUnitsPerPixel);
 }
 
 int GlyphWidths::Width(std::string_view text) const {
+  if (m_encoding == TextEncoding::Utf8) return Utf8Width(text);
   // Without branches on the kind of character: a pair counts only when
   // CharLength would take it as one character.
   std::uint64_t units = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/ColumnWidths.h"
+#include "core/locale/Cp932.h"
 
 namespace tabulo::ui {
 
@@ -21,16 +22,25 @@ namespace tabulo::ui {
 // advance first would make a row of digits several pixels narrower than
 // drawn. The byte 0x5C counts as the wider of the backslash and the yen sign,
 // since digit grouping draws the currency string as a yen sign.
+//
+// A UTF-8 measure (`encoding`) takes each character of code page 932's
+// repertoire at the same advance, and every other character as wide as the
+// widest full-width one.
 class GlyphWidths final : public TextMeasure {
  public:
-  explicit GlyphWidths(const QFont& font);
+  explicit GlyphWidths(const QFont& font, TextEncoding encoding = TextEncoding::ShiftJis);
   int Width(std::string_view text) const override;
   int MaxWidthPerByte() const override { return m_maxPerByte; }
   const QFont& Font() const noexcept { return m_font; }
 
  private:
+  int Utf8Width(std::string_view text) const;
+
   QFont m_font;
+  TextEncoding m_encoding;
   std::vector<std::uint32_t> m_advances;  // in 1/64 pixel, by code: a byte, or lead << 8 | trail
+  std::vector<std::uint32_t> m_unicodeAdvances;  // UTF-8 only: by code point of the Basic Multilingual Plane
+  std::uint32_t m_otherAdvance = 0;              // UTF-8 only: a character outside code page 932
   int m_maxPerByte = 0;
 };
 
