@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/locale/Utf8Blocks.h"
+
 namespace tabulo {
 namespace {
 
@@ -32,6 +34,14 @@ void EncodingSniffer::Feed(std::string_view bytes) noexcept {
   while (at < end && m_pending > 0) {
     if (!StepByte(static_cast<unsigned char>(*at++))) return;
   }
+  // The bulk goes sixteen bytes at a time where the processor can.
+  const Utf8BlockCheck blocks = CheckUtf8Blocks(std::string_view(at, static_cast<std::size_t>(end - at)));
+  if (!blocks.wellFormed) {
+    m_wellFormed = false;
+    return;
+  }
+  m_multiByte = m_multiByte || blocks.multiByte;
+  at += blocks.checked;
   while (at < end) {
     while (end - at >= 8 && AllAscii8(at)) at += 8;
     if (at == end) break;

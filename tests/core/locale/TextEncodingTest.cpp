@@ -77,6 +77,27 @@ TEST(EncodingDetection, PiecesOfAnySizeGiveTheWholeTextsVerdict) {
   }
 }
 
+// The bulk of a text is checked sixteen bytes at a time: every kind of
+// character and damage must be judged alike wherever a block boundary falls.
+TEST(EncodingDetection, BlocksJudgeEveryByteSequenceAsCharactersDo) {
+  const std::string sequences[] = {
+      "é", "あ", "〜", "😀", "\xF4\x8F\xBF\xBF", "\xEF\xBF\xBD",                   // well-formed
+      "\xC0\xAF", "\xC1\xBF", "\xE0\x80\xAF", "\xE0\x9F\xBF", "\xED\xA0\x80",  // overlong, surrogate
+      "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF",      // overlong, too large
+      "\x80", "\xE3\x81", "\xE3\x81\x82\x82", "\xC3", "\xF0\x9F\x98",          // stray, cut, extra
+      "\x82\xA0\x83\x5C",                                                  // Shift-JIS
+  };
+  for (const auto& sequence : sequences) {
+    for (std::size_t before = 0; before <= 20; ++before) {
+      for (const std::size_t after : {0, 1, 5, 17}) {
+        const std::string text = std::string(before, 'a') + "あ" + sequence + std::string(after, 'b');
+        const bool utf8 = IsWellFormedUtf8(text);
+        EXPECT_EQ(DetectEncoding(text).encoding == kUtf8, utf8) << before << " " << after;
+      }
+    }
+  }
+}
+
 TEST(TextConverterTest, Utf8DocumentsConvertWithoutLoss) {
   TextConverter converter(kUtf8);
   const std::string text = "〜‾¥😀髙";
