@@ -30,8 +30,6 @@ MenuGroupFiles MenuGroupFilesOf(const std::filesystem::path& dataHome, const std
 
 std::string MergedMenuOf(const std::vector<Shortcut>& shortcuts) {
   std::string menu =
-      "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-      " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
       "<Menu>\n"
       "  <Name>Applications</Name>\n"
       "  <Menu>\n"

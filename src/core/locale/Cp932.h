@@ -43,6 +43,30 @@ enum class TextEncoding : std::uint8_t { ShiftJis, Utf8 };
 // A UTF-8 continuation byte (10xxxxxx).
 constexpr bool IsUtf8Continuation(char byte) noexcept { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
+// What a UTF-8 lead byte promises: the character's length (0 for a byte
+// that starts none) and the range its second byte must lie in.
+struct Utf8Lead {
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+};
+
+constexpr Utf8Lead Utf8LeadOf(unsigned char lead) noexcept {
+  Utf8Lead promise;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    promise.length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    promise.length = 3;
+    if (lead == 0xE0) promise.low = 0xA0;
+    if (lead == 0xED) promise.high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    promise.length = 4;
+    if (lead == 0xF0) promise.low = 0x90;
+    if (lead == 0xF4) promise.high = 0x8F;
+  }
+  return promise;
+}
+
 // Length in bytes of the well-formed UTF-8 character at `pos` (Unicode's
 // table of well-formed byte sequences: no overlong forms, no surrogates,
 // nothing beyond U+10FFFF), else 1: a byte that starts no well-formed
@@ -52,25 +76,11 @@ constexpr bool IsUtf8Continuation(char byte) noexcept { return (static_cast<unsi
 constexpr std::size_t Utf8CharLength(std::string_view text, std::size_t pos) noexcept {
   const auto lead = static_cast<unsigned char>(text[pos]);
   if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80;   // the range of the second byte
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 1;
-  }
-  if (pos + length > text.size()) return 1;
+  const Utf8Lead promise = Utf8LeadOf(lead);
+  const std::size_t length = promise.length;
+  if (length == 0 || pos + length > text.size()) return 1;
   const auto second = static_cast<unsigned char>(text[pos + 1]);
-  if (second < low || second > high) return 1;
+  if (second < promise.low || second > promise.high) return 1;
   for (std::size_t k = 2; k < length; ++k) {
     if (!IsUtf8Continuation(text[pos + k])) return 1;
   }

@@ -66,22 +66,15 @@ void EncodingSniffer::Feed(std::string_view bytes) noexcept {
 bool EncodingSniffer::StepByte(unsigned char byte) noexcept {
   if (m_pending == 0) {
     if (byte < 0x80) return true;
-    m_low = 0x80;
-    m_high = 0xBF;
-    if (byte >= 0xC2 && byte <= 0xDF) {
-      m_pending = 1;
-    } else if (byte >= 0xE0 && byte <= 0xEF) {
-      m_pending = 2;
-      if (byte == 0xE0) m_low = 0xA0;
-      if (byte == 0xED) m_high = 0x9F;
-    } else if (byte >= 0xF0 && byte <= 0xF4) {
-      m_pending = 3;
-      if (byte == 0xF0) m_low = 0x90;
-      if (byte == 0xF4) m_high = 0x8F;
-    } else {
+    const Utf8Lead promise = Utf8LeadOf(byte);
+    if (promise.length == 0) {
       m_wellFormed = false;
+      return false;
     }
-    return m_wellFormed;
+    m_pending = static_cast<unsigned>(promise.length - 1);
+    m_low = promise.low;
+    m_high = promise.high;
+    return true;
   }
   if (byte < m_low || byte > m_high) {
     m_wellFormed = false;
