@@ -125,7 +125,10 @@ TEST(CliPrint, PrintsAUtf8FileAsItsShiftJisCopy) {
   tabulo::test::WriteFile(f.in, Sjis(table));
   run = f.Print({});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(fromUtf8, f.Text());
+  // The pages agree up to the page number; the printing time after it may not.
+  const auto untimed = [](const std::string& text) { return text.substr(0, text.find("(1/1)")); };
+  ASSERT_NE(fromUtf8.find("(1/1)"), std::string::npos) << fromUtf8;
+  EXPECT_EQ(untimed(fromUtf8), untimed(f.Text()));
 }
 
 TEST(CliPrint, ReportsColumnsThatDoNotFitAndRefusesBadRanges) {
