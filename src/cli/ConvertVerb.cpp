@@ -9,18 +9,6 @@
 namespace tabulo::cli {
 namespace {
 
-// The positions of cells as the message lists them: "列 2 行 3", row 0 being
-// the title row.
-std::string PositionsText(const UnconvertibleCells& cells) {
-  std::string text;
-  for (const auto& position : cells.first) {
-    if (!text.empty()) text += ", ";
-    text += "列 " + std::to_string(position.col) + " 行 " + std::to_string(position.row);
-  }
-  if (cells.count > cells.first.size()) text += ", …";
-  return text;
-}
-
 // Puts the document into the encoding "--encoding-out" names, if any; a
 // text the encoding cannot hold stops the verb before anything is written.
 void ConvertToOutputEncoding(Document& document, const ParsedArgs& args) {

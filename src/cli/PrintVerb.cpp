@@ -71,7 +71,7 @@ void LoadPrintFormat(Document& document, const std::string& path) {
   TableDocument& grid = document.grid;
   std::vector<TGPItem> items;
   for (int col = 0; col < grid.ColCount(); ++col) items.push_back(std::as_const(grid).Item(col));
-  ReadPrintFormatFile(path, document.printInfo, items);
+  ReadPrintFormatFile(path, document.printInfo, items, grid.Encoding().encoding);
   for (int col = 0; col < grid.ColCount(); ++col) grid.Item(col) = items[static_cast<std::size_t>(col)];
 }
 

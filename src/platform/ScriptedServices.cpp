@@ -5,9 +5,10 @@ namespace tabulo::platform {
 std::vector<std::filesystem::path> ScriptedFileDialogs::Next(const FileDialogOptions& options) {
   m_opened.push_back(options);
   if (m_answers.empty()) throw UnexpectedDialog("unexpected file dialog: " + options.title);
-  auto files = std::move(m_answers.front());
+  Answer answer = std::move(m_answers.front());
   m_answers.pop_front();
-  return files;
+  if (answer.choice && options.choice != nullptr && !answer.files.empty()) options.choice->chosen = *answer.choice;
+  return std::move(answer.files);
 }
 
 std::vector<std::filesystem::path> ScriptedFileDialogs::Open(const FileDialogOptions& options) {

@@ -21,15 +21,22 @@ class UnexpectedDialog : public std::runtime_error {
 // File dialogs answered from a queue; every opening is recorded.
 class ScriptedFileDialogs final : public FileDialogs {
  public:
-  // The next dialog returns these files (none: cancelled).
-  void Then(std::vector<std::filesystem::path> files) { m_answers.push_back(std::move(files)); }
+  // The next dialog returns these files (none: cancelled), with entry
+  // `choice` picked in its list of choices when it has one and `choice` is set.
+  void Then(std::vector<std::filesystem::path> files, std::optional<int> choice = std::nullopt) {
+    m_answers.push_back({std::move(files), choice});
+  }
   std::vector<std::filesystem::path> Open(const FileDialogOptions& options) override;
   std::optional<std::filesystem::path> Save(const FileDialogOptions& options) override;
   const std::vector<FileDialogOptions>& Opened() const noexcept { return m_opened; }
 
  private:
   std::vector<std::filesystem::path> Next(const FileDialogOptions& options);
-  std::deque<std::vector<std::filesystem::path>> m_answers;
+  struct Answer {
+    std::vector<std::filesystem::path> files;
+    std::optional<int> choice;
+  };
+  std::deque<Answer> m_answers;
   std::vector<FileDialogOptions> m_opened;
 };
 
@@ -81,13 +88,14 @@ class MemoryClipboard final : public Clipboard {
  public:
   std::optional<std::u16string> Text() override { return text; }
   void SetText(const std::u16string& value) override { text = value; }
-  void SetCells(const std::u16string& value, const std::string& bytes) override {
+  void SetCells(const std::u16string& value, const std::string& bytes, TextEncoding encoding) override {
     text = value;
     m_cellsText = value;
     m_cells = bytes;
+    m_encoding = encoding;
   }
-  std::optional<std::string> Cp932Cells() override {
-    if (!m_cells || text != m_cellsText) return std::nullopt;
+  std::optional<std::string> Cells(TextEncoding encoding) override {
+    if (!m_cells || text != m_cellsText || encoding != m_encoding) return std::nullopt;
     return m_cells;
   }
   std::optional<std::u16string> text;
@@ -95,6 +103,7 @@ class MemoryClipboard final : public Clipboard {
  private:
   std::optional<std::u16string> m_cellsText;
   std::optional<std::string> m_cells;
+  TextEncoding m_encoding = TextEncoding::ShiftJis;
 };
 
 // All scripted services together, for a window under test.

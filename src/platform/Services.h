@@ -6,8 +6,18 @@
 #include <vector>
 
 #include "core/base/Prompter.h"
+#include "core/locale/Cp932.h"
 
 namespace tabulo::platform {
+
+// A list of choices a file dialog shows below the file type ("エンコード"),
+// starting on entry `chosen`; the user's pick is written back to `chosen`
+// when a file is chosen.
+struct FileDialogChoice {
+  std::string label;
+  std::vector<std::string> entries;
+  int chosen = 0;
+};
 
 // What a file dialog is opened with. Texts are UTF-8; `filter` uses the
 // "description|patterns|description|patterns" form ("CSV形式ファイル(*.csv)|*.csv;*.txt|…").
@@ -20,6 +30,7 @@ struct FileDialogOptions {
   bool mustExist = false;
   bool multiple = false;
   bool confirmOverwrite = false;
+  FileDialogChoice* choice = nullptr;  // the caller's, when the dialog offers one
 };
 
 class FileDialogs {
@@ -78,22 +89,23 @@ class Processes {
 };
 
 // The system clipboard: plain text for every program, and beside it the
-// cells' own code page 932 bytes for a paste within Tabulo. Going through
-// Unicode is not lossless for code page 932 (its duplicate NEC and IBM
-// characters come back as other codes, stray bytes do not convert at all), so
-// cells copied and pasted within the program travel as bytes.
+// cells' own bytes, with their encoding, for a paste within Tabulo. Going
+// through Unicode is not lossless for code page 932 (its duplicate NEC and
+// IBM characters come back as other codes, stray bytes do not convert at
+// all), so cells copied and pasted within the program travel as bytes.
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
   // nullopt when the clipboard holds no text.
   virtual std::optional<std::u16string> Text() = 0;
   virtual void SetText(const std::u16string& text) = 0;
-  // Puts copied cells on the clipboard: `text` for other programs, `cp932`
-  // (the same cells as stored) for Tabulo.
-  virtual void SetCells(const std::u16string& text, const std::string& cp932) = 0;
+  // Puts copied cells on the clipboard: `text` for other programs, `bytes`
+  // (the same cells as stored, in `encoding`) for Tabulo.
+  virtual void SetCells(const std::u16string& text, const std::string& bytes, TextEncoding encoding) = 0;
   // The bytes of SetCells while the clipboard still holds what it put there
-  // (in this or another Tabulo process); nullopt once anything else replaced it.
-  virtual std::optional<std::string> Cp932Cells() = 0;
+  // (in this or another Tabulo process) and they are in `encoding`; nullopt
+  // once anything else replaced them, or for cells of the other encoding.
+  virtual std::optional<std::string> Cells(TextEncoding encoding) = 0;
 };
 
 // Everything the windows ask of the desktop, in one place, so that a test can

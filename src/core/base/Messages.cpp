@@ -46,6 +46,9 @@ Entry EntryOf(MessageId id) {
     case MessageId::TooManyRows: return {"行の数が上限の {1} 行を超えるため、このファイルは読み込めません。"};
     case MessageId::TextNotShiftJis: return {"Shift-JIS に変換できない文字があります： {1}", kWarning};
     case MessageId::TextNotUtf8: return {"UTF-8 に変換できない文字があります。", kWarning};
+    case MessageId::EncodingLossQuestion:
+      return {"{1} 個のセルに {2} で表せない文字があります。\n{3}\n\n"
+              "これらの文字を「?」に置き換えて保存しますか？", kWarningYesNo};
     case MessageId::PrintFormatLoadFailed: return {"書式の読込に失敗しました。"};
     case MessageId::SettingsReadFailed: return {"レジストリの読込に失敗しました。", kWarning};
     case MessageId::SettingsWriteFailed: return {"レジストリへの記録に失敗しました。", kErrorNote};

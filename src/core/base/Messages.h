@@ -45,6 +45,7 @@ enum class MessageId {
   TooManyRows,
   TextNotShiftJis,
   TextNotUtf8,
+  EncodingLossQuestion,
   PrintFormatLoadFailed,
   SettingsReadFailed,
   SettingsWriteFailed,

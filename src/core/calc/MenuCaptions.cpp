@@ -9,10 +9,10 @@ constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
 }  // namespace
 
-std::string FormatField(std::string_view text, std::size_t width, std::size_t precision) {
+std::string FormatField(std::string_view text, std::size_t width, std::size_t precision, TextEncoding encoding) {
   std::size_t end = 0;
   while (end < text.size()) {
-    const std::size_t next = end + CharLength(text, end);
+    const std::size_t next = end + CharLength(text, end, encoding);
     if (next > precision) break;
     end = next;
   }
@@ -21,8 +21,9 @@ std::string FormatField(std::string_view text, std::size_t width, std::size_t pr
   return field;
 }
 
-std::string ColumnMenuCaption(std::string_view title, std::string_view firstRow, bool compact) {
-  return FormatField(title, 16, 16) + (compact ? ":" : "\t:") + FormatField(firstRow, 0, compact ? 20 : 40);
+std::string ColumnMenuCaption(std::string_view title, std::string_view firstRow, bool compact, TextEncoding encoding) {
+  return FormatField(title, 16, 16, encoding) + (compact ? ":" : "\t:") +
+         FormatField(firstRow, 0, compact ? 20 : 40, encoding);
 }
 
 std::string FunctionMenuCaption(std::string_view name, std::string_view description, bool compact,

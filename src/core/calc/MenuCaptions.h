@@ -4,15 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "core/locale/Cp932.h"
+
 namespace tabulo {
 
-// printf's "%-W.Ps" for code page 932 text: at most `precision` bytes, never
-// cutting a character in two, then blanks up to `width` bytes.
-std::string FormatField(std::string_view text, std::size_t width, std::size_t precision);
+// printf's "%-W.Ps": at most `precision` bytes, never cutting a character
+// in two, then blanks up to `width` bytes.
+std::string FormatField(std::string_view text, std::size_t width, std::size_t precision,
+                        TextEncoding encoding = TextEncoding::ShiftJis);
 
 // The caption of a column in the column menu: its title and the text of its
 // first data row, in a short form when the menu has to break into columns.
-std::string ColumnMenuCaption(std::string_view title, std::string_view firstRow, bool compact);
+std::string ColumnMenuCaption(std::string_view title, std::string_view firstRow, bool compact,
+                              TextEncoding encoding = TextEncoding::ShiftJis);
 
 // Who shows the function menu: the main window and the calculation dialog
 // differ in a blank.

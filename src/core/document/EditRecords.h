@@ -8,6 +8,7 @@
 
 #include "core/base/LargeAllocator.h"
 #include "core/document/GridParts.h"
+#include "core/locale/EncodingDetection.h"
 
 namespace tabulo {
 
@@ -136,7 +137,12 @@ struct RowState {
   std::int32_t link = -1;
 };
 
+// The document's encoding as it was, before its cells were converted.
+struct EncodingState {
+  FileEncoding encoding;
+};
+
 using EditRecord = std::variant<CellTexts, RowBlocks, RowsRemoved, RowsInserted, RowMoved, RowsReordered, ColumnsRemoved,
-                                ColumnsInserted, ColumnMoved, ColumnsReordered, ColumnState, RowState>;
+                                ColumnsInserted, ColumnMoved, ColumnsReordered, ColumnState, RowState, EncodingState>;
 
 }  // namespace tabulo

@@ -29,6 +29,29 @@ class CellRecoder {
     }
   }
 
+  // The text with every character the target cannot hold, and every byte
+  // that formed no character, replaced by "?".
+  std::string ConvertReplacing(std::string_view text) {
+    if (auto whole = Convert(text)) return *std::move(whole);
+    std::string out;
+    for (std::size_t i = 0; i < m_unicode.size();) {
+      const bool pair = i + 1 < m_unicode.size() && m_unicode[i] >= 0xD800 && m_unicode[i] <= 0xDBFF &&
+                        m_unicode[i + 1] >= 0xDC00 && m_unicode[i + 1] <= 0xDFFF;
+      const std::u16string_view character(m_unicode.data() + i, pair ? 2 : 1);
+      i += character.size();
+      if (character[0] == u'\uFFFD') {
+        out += '?';
+        continue;
+      }
+      try {
+        out += m_to.FromUtf16(character);
+      } catch (const ConvertError&) {
+        out += '?';
+      }
+    }
+    return out;
+  }
+
  private:
   TextConverter m_from;
   TextConverter m_to;
@@ -66,17 +89,16 @@ UnconvertibleCells FindUnconvertibleCells(const TableDocument& grid, TextEncodin
   return found;
 }
 
-void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target) {
+void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target, bool replaceLost) {
   if (target.encoding != grid.Encoding().encoding) {
-    if (FindUnconvertibleCells(grid, target.encoding, 0).count > 0) {
+    if (!replaceLost && FindUnconvertibleCells(grid, target.encoding, 0).count > 0) {
       throw ConvertError(FormatMessage(target.encoding == TextEncoding::ShiftJis ? MessageId::TextNotShiftJis
                                                                                  : MessageId::TextNotUtf8,
                                        {""}));
     }
     CellRecoder recoder(grid.Encoding().encoding, target.encoding);
     for (int col = 1; col < grid.ColCount(); ++col) {
-      TGPItem& item = grid.Item(col);
-      if (!NeedsNoConversion(item.Title)) item.Title = *recoder.Convert(item.Title);
+      if (!NeedsNoConversion(grid.Item(col).Title)) grid.Item(col).Title = recoder.ConvertReplacing(grid.Item(col).Title);
     }
     FieldList fields;
     for (int row = 1; row < grid.RowCount(); ++row) {
@@ -90,7 +112,7 @@ void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target) {
         if (NeedsNoConversion(cell)) {
           fields.Add(cell);
         } else {
-          fields.Add(*recoder.Convert(cell));
+          fields.Add(recoder.ConvertReplacing(cell));
         }
       }
       grid.SetRowCells(row, fields, 0, fields.size());
@@ -102,6 +124,16 @@ void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target) {
     result.lineFeedOnly = grid.Encoding().lineFeedOnly;
   }
   grid.SetEncoding(result);
+}
+
+std::string PositionsText(const UnconvertibleCells& cells) {
+  std::string text;
+  for (const auto& position : cells.first) {
+    if (!text.empty()) text += ", ";
+    text += "列 " + std::to_string(position.col) + " 行 " + std::to_string(position.row);
+  }
+  if (cells.count > cells.first.size()) text += ", …";
+  return text;
 }
 
 }  // namespace tabulo

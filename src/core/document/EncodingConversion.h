@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/document/TableDocument.h"
@@ -27,10 +28,16 @@ struct UnconvertibleCells {
 UnconvertibleCells FindUnconvertibleCells(const TableDocument& grid, TextEncoding target, std::size_t listed = 5);
 
 // Puts the titles and data cells of `grid` into `target`'s encoding and
-// makes it the grid's (with or without a byte-order mark). Nothing changes
-// in the cells when the encoding stays. An edit step does not keep the
-// grid's encoding, so this is not for use inside one. Throws ConvertError, before changing
-// anything, when a cell cannot be converted (see FindUnconvertibleCells).
-void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target);
+// makes it the grid's (with or without a byte-order mark); within an edit
+// step, undoing the step puts back the cells and the encoding. Nothing
+// changes in the cells when the encoding stays. Throws ConvertError, before
+// changing anything, when a cell cannot be converted (see
+// FindUnconvertibleCells), unless `replaceLost`: then each character the
+// target lacks, and each byte that formed no character, becomes "?".
+void ConvertDocumentEncoding(TableDocument& grid, const FileEncoding& target, bool replaceLost = false);
+
+// The listed positions as messages show them: "列 2 行 3, 列 1 行 0, …",
+// row 0 being the title row; "…" when more cells were found.
+std::string PositionsText(const UnconvertibleCells& cells);
 
 }  // namespace tabulo

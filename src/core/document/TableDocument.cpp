@@ -308,6 +308,12 @@ void TableDocument::SetColWidth(int col, int width) {
   m_columns[static_cast<std::size_t>(col)].width = std::clamp(width, 0, 0xFFFF);
 }
 
+void TableDocument::SetEncoding(const FileEncoding& encoding) {
+  if (encoding == m_encoding) return;
+  if (Journaling()) AddRecord(EncodingState{m_encoding});
+  m_encoding = encoding;
+}
+
 void TableDocument::SetRowHeight(int row, int height) {
   RowSlot& slot = Slot(row);
   if (slot.height == ToHeight(height)) return;

@@ -196,9 +196,10 @@ class TableDocument {
 
   // The encoding of the cells' bytes and of the file they were read from
   // (code page 932 for a new document). Cells are never converted by
-  // setting it: the reader sets it for the bytes it stores.
+  // setting it: the reader sets it for the bytes it stores, and a
+  // conversion, within an edit step, after converting them.
   const FileEncoding& Encoding() const noexcept { return m_encoding; }
-  void SetEncoding(const FileEncoding& encoding) noexcept { m_encoding = encoding; }
+  void SetEncoding(const FileEncoding& encoding);
   void SetHistoryMemoryLimit(std::size_t bytes) { m_history.SetMemoryLimit(bytes, m_memory); }
 
  private:

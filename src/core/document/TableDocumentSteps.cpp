@@ -305,6 +305,11 @@ void TableDocument::ApplyRecord(EditRecord& record, ChangeRecord& changes) {
     changes.Touch(state->col, m_row);
     return;
   }
+  if (auto* state = std::get_if<EncodingState>(&record)) {
+    std::swap(m_encoding, state->encoding);
+    changes.shapeChanged = true;  // every text reads differently now
+    return;
+  }
   if (auto* state = std::get_if<RowState>(&record)) {
     RowSlot& slot = Slot(state->row);
     std::swap(slot.height, state->height);

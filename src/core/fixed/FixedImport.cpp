@@ -16,6 +16,7 @@ void ImportFixedLines(const TextLines& lines, const TFixedFieldCnf& definition, 
                       TableDocument& grid, ProgressSink* progress) {
   if (!grid.InStep()) grid.ClearHistory();
   grid.ClearAllCells();
+  grid.SetEncoding({});  // fixed-length records are code page 932 text
   grid.SetRowCount(1);
   const int columns = std::max(definition.Count(), 1);
   grid.SetColCount(columns);

@@ -9,6 +9,7 @@
 #include "core/document/CsvWriter.h"
 #include "core/document/SideFile.h"
 #include "core/editing/CharClassMapping.h"
+#include "core/locale/TextConverter.h"
 #include "core/rows/FilterMatcher.h"
 
 namespace tabulo {
@@ -29,9 +30,10 @@ std::string FilterDescription(const TableDocument& grid, const FilterOptions& op
     if (search.empty()) continue;
     if (!description.empty()) description += options.useOr ? " or " : " and ";
     description += '[';
-    description += condition.column == 0 ? kAllColumnsCaption : grid.Cell(condition.column, 0);
+    const TextEncoding encoding = grid.Encoding().encoding;
+    description += condition.column == 0 ? ProgramText(kAllColumnsCaption, encoding) : grid.Cell(condition.column, 0);
     description += ' ';
-    description += OperatorCaption(condition.op);
+    description += ProgramText(OperatorCaption(condition.op), encoding);
     description += ' ';
     description += search;
     description += ']';

@@ -12,6 +12,11 @@ namespace {
 // The program's own format: the cells' code page 932 bytes, tab-separated
 // with CR LF after each row, exactly as they are stored.
 constexpr const char* kCp932CellsFormat = "application/x-tabulo-cp932-cells";
+constexpr const char* kUtf8CellsFormat = "application/x-tabulo-utf8-cells";
+
+const char* CellsFormat(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf8 ? kUtf8CellsFormat : kCp932CellsFormat;
+}
 
 }  // namespace
 
@@ -25,17 +30,17 @@ void QtClipboard::SetText(const std::u16string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdU16String(text));
 }
 
-void QtClipboard::SetCells(const std::u16string& text, const std::string& cp932) {
+void QtClipboard::SetCells(const std::u16string& text, const std::string& bytes, TextEncoding encoding) {
   auto data = std::make_unique<QMimeData>();
   data->setText(QString::fromStdU16String(text));
-  data->setData(kCp932CellsFormat, QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
+  data->setData(CellsFormat(encoding), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   QGuiApplication::clipboard()->setMimeData(data.release());  // the clipboard owns it from here
 }
 
-std::optional<std::string> QtClipboard::Cp932Cells() {
+std::optional<std::string> QtClipboard::Cells(TextEncoding encoding) {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (data == nullptr || !data->hasFormat(kCp932CellsFormat)) return std::nullopt;
-  const QByteArray bytes = data->data(kCp932CellsFormat);
+  if (data == nullptr || !data->hasFormat(CellsFormat(encoding))) return std::nullopt;
+  const QByteArray bytes = data->data(CellsFormat(encoding));
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

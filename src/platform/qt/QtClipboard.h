@@ -9,8 +9,8 @@ class QtClipboard final : public Clipboard {
  public:
   std::optional<std::u16string> Text() override;
   void SetText(const std::u16string& text) override;
-  void SetCells(const std::u16string& text, const std::string& cp932) override;
-  std::optional<std::string> Cp932Cells() override;
+  void SetCells(const std::u16string& text, const std::string& bytes, TextEncoding encoding) override;
+  std::optional<std::string> Cells(TextEncoding encoding) override;
 };
 
 }  // namespace tabulo::platform

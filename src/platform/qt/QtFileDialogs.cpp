@@ -1,6 +1,9 @@
 #include "platform/qt/QtFileDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -55,6 +58,12 @@ class TabuloFileDialog final : public QFileDialog {
     if (!options.defaultExtension.empty()) setDefaultSuffix(QString::fromStdString(options.defaultExtension));
     if (!options.initialFolder.empty()) setDirectory(PathToQString(options.initialFolder));
     if (!options.fileName.empty()) selectFile(PathToQString(options.fileName));
+    if (options.choice != nullptr) AddChoice(*options.choice);
+  }
+
+  // The pick of the list of choices, once the dialog is accepted.
+  void TakeChoice(FileDialogChoice& choice) const {
+    if (m_choiceBox != nullptr) choice.chosen = m_choiceBox->currentIndex();
   }
 
   void accept() override {
@@ -82,7 +91,24 @@ class TabuloFileDialog final : public QFileDialog {
     return box.clickedButton() == yes;
   }
 
+  // The list goes in a row of its own under the file type, label and box in
+  // the columns of theirs.
+  void AddChoice(const FileDialogChoice& choice) {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid == nullptr) return;
+    m_choiceBox = new QComboBox(this);
+    m_choiceBox->setObjectName(QStringLiteral("FileDialogChoice"));
+    for (const std::string& entry : choice.entries) m_choiceBox->addItem(QString::fromStdString(entry));
+    m_choiceBox->setCurrentIndex(choice.chosen);
+    auto* label = new QLabel(QString::fromStdString(choice.label), this);
+    label->setBuddy(m_choiceBox);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(m_choiceBox, row, 1);
+  }
+
   bool m_confirmOverwrite;
+  QComboBox* m_choiceBox = nullptr;
 };
 
 }  // namespace
@@ -103,6 +129,7 @@ std::vector<std::filesystem::path> QtFileDialogs::Open(const FileDialogOptions& 
   std::vector<std::filesystem::path> files;
   if (dialog.exec() != QDialog::Accepted) return files;
   for (const auto& file : dialog.selectedFiles()) files.push_back(QStringToPath(file));
+  if (options.choice != nullptr && !files.empty()) dialog.TakeChoice(*options.choice);
   return files;
 }
 
@@ -111,6 +138,7 @@ std::optional<std::filesystem::path> QtFileDialogs::Save(const FileDialogOptions
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const auto files = dialog.selectedFiles();
   if (files.isEmpty()) return std::nullopt;
+  if (options.choice != nullptr) dialog.TakeChoice(*options.choice);
   return QStringToPath(files.front());
 }
 

@@ -32,7 +32,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const int col = index.column() + 1;
   const int row = index.row() + 1;
   switch (role) {
-    case Qt::DisplayRole: return CellDisplayText(grid.Item(col), grid.Cell(col, row), m_showGrouped, m_converter);
+    case Qt::DisplayRole: return CellDisplayText(grid.Item(col), grid.Cell(col, row), m_showGrouped, Converter());
     case Qt::EditRole: return ToQString(grid.Cell(col, row));
     case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(grid.Item(col).DrawFlags));
     case Qt::ForegroundRole:
@@ -55,7 +55,7 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   if (value.toString() == ToQString(m_grid.Cell(index.column() + 1, index.row() + 1))) return true;
   std::string text;
   try {
-    text = m_converter.FromUtf16(value.toString().toStdU16String());
+    text = Converter().FromUtf16(value.toString().toStdU16String());
   } catch (const ConvertError& error) {
     emit TextNotStorable(QString::fromUtf8(error.what()));
     return false;
@@ -72,10 +72,16 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role == Qt::DisplayRole) {
     if (orientation == Qt::Horizontal) return ToQString(m_grid.Cell(section + 1, 0));
-    return ToQString(m_grid.Cell(0, section + 1));
+    return QString::fromStdU16String(m_labels.ToUtf16(m_grid.Cell(0, section + 1)));
   }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   return {};
+}
+
+TextConverter& GridModel::Converter() const {
+  const TextEncoding encoding = m_grid.Encoding().encoding;
+  if (!m_converter || m_converter->Encoding() != encoding) m_converter = std::make_unique<TextConverter>(encoding);
+  return *m_converter;
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {

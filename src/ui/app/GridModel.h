@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+#include <memory>
+
 #include "core/document/TableDocument.h"
 #include "core/locale/TextConverter.h"
 
@@ -37,18 +39,24 @@ class GridModel final : public QAbstractTableModel {
   void HeadersChanged();
 
   TableDocument& Grid() noexcept { return m_grid; }
-  QString ToQString(std::string_view sjis) const { return QString::fromStdU16String(m_converter.ToUtf16(sjis)); }
+  // A title or cell's bytes as the window shows them.
+  QString ToQString(std::string_view bytes) const { return QString::fromStdU16String(Converter().ToUtf16(bytes)); }
 
  signals:
-  // A typed text holds characters that code page 932 cannot store.
+  // A typed text holds characters that the document's encoding cannot store.
   void TextNotStorable(const QString& message);
   // A typed text was stored (as a step of the document's history).
   void CellTyped();
 
  private:
+  // The converter of the document's encoding, which an open, a conversion
+  // or undoing one may change at any time.
+  TextConverter& Converter() const;
+
   TableDocument& m_grid;
-  // The window shows documents as code page 932 text for now.
-  mutable TextConverter m_converter{TextEncoding::ShiftJis};
+  mutable std::unique_ptr<TextConverter> m_converter;
+  // The row-number column holds the program's own code page 932 texts.
+  mutable TextConverter m_labels{TextEncoding::ShiftJis};
   bool m_showGrouped = false;
 };
 

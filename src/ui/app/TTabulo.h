@@ -96,10 +96,15 @@ class TTabulo final : public QMainWindow {
   void OpenFixedFile(const std::filesystem::path& path);
   void btnFileSaveAsClick();
   void mmFileSaveClick();
-  void OpenCsvFile(const std::filesystem::path& path);
+  // Reads the file in the encoding `encoding` names, or the one its bytes show.
+  void OpenCsvFile(const std::filesystem::path& path, EncodingChoice encoding = EncodingChoice::Auto);
   void AskSaveAndOpen(const std::filesystem::path& path);
   // Save as: the save dialog, then the save; true when the file was written.
   bool SaveDocumentAs();
+  // Puts the document into `target`'s encoding as one step before a save,
+  // asking first when characters would be lost; false when the user
+  // cancelled or the conversion failed.
+  bool ChangeEncoding(const FileEncoding& target);
   // The first of the files dropped on the window (only the first is used).
   void FileDropped(const std::filesystem::path& file);
   void mmModeChangeClick();
@@ -317,6 +322,7 @@ class TTabulo final : public QMainWindow {
   QFrame* PanelFind = nullptr;
   QProgressBar* PB1 = nullptr;
   QLabel* m_panels[6] = {};
+  QLabel* m_encodingPanel = nullptr;  // the document's encoding, at the right end
   QComboBox* CBFindText = nullptr;
   QComboBox* CBCalcLine = nullptr;
   QPushButton* btnColName = nullptr;

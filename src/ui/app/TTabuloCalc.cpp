@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "ui/app/DocumentText.h"
 #include "core/app/Navigation.h"
 #include "core/base/Errors.h"
 #include "core/calc/FormulaRuns.h"
@@ -88,7 +89,7 @@ void TTabulo::CreateCalcBar() {
 
 std::optional<std::string> TTabulo::CalcFormula() const {
   try {
-    return Cp932Converter().FromUtf16(CBCalcLine->currentText().toStdU16String());
+    return StoredText(m_document.grid, CBCalcLine->currentText());
   } catch (const ConvertError&) {
     return std::nullopt;  // a character the grid cannot hold is no formula
   }
@@ -137,7 +138,7 @@ void TTabulo::SetCalcHistory(const std::vector<std::string>& history) {
   const QSignalBlocker blocker(CBCalcLine);
   const QString text = CBCalcLine->currentText();
   CBCalcLine->clear();
-  for (const std::string& entry : m_calcHistory) CBCalcLine->addItem(m_model->ToQString(entry));
+  for (const std::string& entry : m_calcHistory) CBCalcLine->addItem(ShownProgramText(entry));
   CBCalcLine->setEditText(text);
 }
 
@@ -154,9 +155,12 @@ void TTabulo::BtnDoCalcClick() {
     failures = CalculateRange(m_document.grid, *m_engine, m_document.grid.Selection(), m_progress.get());
   });
   if (!ran) return;
-  std::vector<std::string> history = m_calcHistory;
-  PushHistoryEntry(history, *formula, kCalcHistoryLimit, true);
-  SetCalcHistory(history);
+  // The history is kept in the settings as code page 932 text.
+  if (const auto entry = StoredProgramText(CBCalcLine->currentText())) {
+    std::vector<std::string> history = m_calcHistory;
+    PushHistoryEntry(history, *entry, kCalcHistoryLimit, true);
+    SetCalcHistory(history);
+  }
   ReportCalcFailures(MessageId::CalcFailed, failures);
 }
 

@@ -122,7 +122,8 @@ void TTabulo::btnGPIClick() {
     }
     std::vector<int> order;
     {
-      TGridPrintOption dialog(this, m_services, AttributeDialogMode::Screen, std::move(entries));
+      TGridPrintOption dialog(this, m_services, AttributeDialogMode::Screen, std::move(entries),
+                              grid.Encoding().encoding);
       if (m_narrowed) dialog.HideMoveButtons();  // an extraction's columns keep their source's order
       dialog.exec();
       for (const ColumnEntry& entry : dialog.Entries()) order.push_back(entry.column);

@@ -16,7 +16,10 @@
 #include "core/editing/NumberReformat.h"
 #include "core/editing/Replace.h"
 #include "core/editing/Trimming.h"
+#include "core/base/Errors.h"
 #include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
@@ -139,8 +142,14 @@ std::optional<int> TTabulo::AskDecimals() {
     const std::optional<std::string> typed = m_services.inputBox.Ask(title, prompt, answer);
     if (!typed) return std::nullopt;
     answer = *typed;
-    // The answer is read as the program reads integers, in its own code page.
-    if (const std::optional<int> decimals = ParseDecimalsAnswer(converter.FromUtf8(answer))) return decimals;
+    // The answer is read as the program reads integers, in its own code page
+    // (a character it lacks makes the answer invalid).
+    std::optional<int> decimals;
+    try {
+      decimals = ParseDecimalsAnswer(converter.FromUtf8(answer));
+    } catch (const ConvertError&) {
+    }
+    if (decimals) return decimals;
     m_services.prompter.Ask(MessageId::DecimalsNotValid, {answer});
   }
 }
@@ -170,7 +179,12 @@ void TTabulo::mmYSJ1Click(int tag) {
 void TTabulo::mmReplaceClick() {
   SyncDocumentFromView();
   ReplaceRequest request;
-  if (!AskReplace(this, m_services, m_document.grid, request)) return;
+  // A typed text the document cannot hold is reported here.
+  bool asked = false;
+  if (!RunCommand(m_services.prompter, [&] { asked = AskReplace(this, m_services, m_document.grid, request); }) ||
+      !asked) {
+    return;
+  }
   RunEditAsSynced("置換", [&] {
     BusyCursor busy;
     ReplaceRange(m_document.grid, m_document.grid.Selection(), request, m_progress.get());
@@ -178,8 +192,10 @@ void TTabulo::mmReplaceClick() {
 }
 
 void TTabulo::mmDatePasteClick(int tag) {
-  const std::string text = InsertedDateText(tag, CurrentDateAndTime());
-  const QString shown = QString::fromStdU16String(Cp932Converter().ToUtf16(text));
+  // The date is the program's own text, put into the document's encoding.
+  const std::string date = InsertedDateText(tag, CurrentDateAndTime());
+  const QString shown = ShownProgramText(date);
+  const std::string text = ProgramText(date, m_document.grid.Encoding().encoding);
   if (QLineEdit* box = FocusedTextBox()) return box->insert(shown);
   if (QLineEdit* editor = OpenCellEditor()) return editor->insert(shown);
   RunEdit(kDateInsertSteps[static_cast<std::size_t>(std::clamp(tag, 0, 2))], [&] {

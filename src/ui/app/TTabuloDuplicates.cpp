@@ -1,6 +1,7 @@
 // Duplicate rows: shown in a narrowed window, or the later rows of each group
 // deleted.
 
+#include "ui/app/DocumentText.h"
 #include "core/locale/Encoding.h"
 #include "core/rows/Duplicates.h"
 #include "core/rows/Narrowing.h"
@@ -31,8 +32,7 @@ void TTabulo::mmDaburiClick() {
 
   if (!request.deleteLater) {
     const std::string description = DuplicateKeyDescription(grid, request.options.columns);
-    const QString caption = windowTitle() + " →重複行( " +
-                            QString::fromStdU16String(Cp932Converter().ToUtf16(description)) + " )";
+    const QString caption = windowTitle() + " →重複行( " + ShownText(grid, description) + " )";
     ShowNarrowed(groups.rows, caption);
     return;
   }

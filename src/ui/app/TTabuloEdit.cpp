@@ -12,6 +12,7 @@
 #include "core/calc/Aggregation.h"
 #include "core/editing/RangeOps.h"
 #include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
@@ -38,7 +39,8 @@ QLineEdit* TTabulo::OpenCellEditor() const {
 void TTabulo::CopySelection() {
   BusyCursor busy;
   const std::string text = CopyRangeText(m_document.grid, m_document.grid.Selection(), m_progress.get());
-  m_services.clipboard.SetCells(Cp932Converter().ToUtf16(text), text);
+  const TextEncoding encoding = m_document.grid.Encoding().encoding;
+  m_services.clipboard.SetCells(TextConverter(encoding).ToUtf16(text), text, encoding);
 }
 
 void TTabulo::mmCopyClick() {
@@ -70,14 +72,15 @@ void TTabulo::mmClearClick() {
 void TTabulo::mmPasteClick(int tag) {
   if (QLineEdit* box = FocusedTextBox()) return box->paste();
   if (QLineEdit* editor = OpenCellEditor()) return editor->paste();
-  // Cells copied in Tabulo paste as the bytes they were; text from other
-  // programs is converted.
-  const std::optional<std::string> cells = m_services.clipboard.Cp932Cells();
+  // Cells copied in Tabulo paste as the bytes they were when both documents
+  // have one encoding; text from other programs is converted.
+  const TextEncoding encoding = m_document.grid.Encoding().encoding;
+  const std::optional<std::string> cells = m_services.clipboard.Cells(encoding);
   const std::optional<std::u16string> clipboard = cells ? std::nullopt : m_services.clipboard.Text();
   if (!cells && !clipboard) return;
   const char* const captions[] = {"貼り付け", "後ろに貼り付け", "前に貼り付け"};
   RunEdit(captions[std::clamp(tag, 0, 2)], [&] {
-    PasteIntoGrid(static_cast<PasteMode>(tag), cells ? *cells : Cp932Converter().FromUtf16(*clipboard));
+    PasteIntoGrid(static_cast<PasteMode>(tag), cells ? *cells : TextConverter(encoding).FromUtf16(*clipboard));
   });
 }
 

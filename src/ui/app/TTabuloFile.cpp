@@ -6,6 +6,8 @@
 #include <QMenu>
 
 #include "core/base/FileIo.h"
+#include "core/document/EncodingConversion.h"
+#include "ui/app/EncodingNames.h"
 #include "core/document/CsvOpen.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/DocumentWriter.h"
@@ -26,10 +28,20 @@ constexpr std::size_t kHistoryMenuItems = 21;
 
 bool SamePath(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
 
+// The open and append dialogs' choice of encoding, "自動判別" first.
+platform::FileDialogChoice EncodingList() {
+  platform::FileDialogChoice choice;
+  choice.label = "エンコード:";
+  for (const QString& name : OpenEncodingNames()) choice.entries.push_back(name.toStdString());
+  return choice;
+}
+
 // The open and append dialogs differ only in their title and in taking several files.
 platform::FileDialogOptions CsvOpenDialog(const char* title, bool multiple, const FileHistory& history,
-                                          const std::filesystem::path& fallbackFolder) {
+                                          const std::filesystem::path& fallbackFolder,
+                                          platform::FileDialogChoice& encoding) {
   platform::FileDialogOptions options;
+  options.choice = &encoding;
   options.title = title;
   options.defaultExtension = "csv";
   options.filter = kCsvFilter;
@@ -58,19 +70,20 @@ void TTabulo::btnNewFileClick() {
 }
 
 void TTabulo::btnFileOpenClick() {
+  platform::FileDialogChoice encoding = EncodingList();
   const auto files = m_services.fileDialogs.Open(
-      CsvOpenDialog("CSVファイルのオープン", false, m_csvHistory, m_files.documentsFolder));
+      CsvOpenDialog("CSVファイルのオープン", false, m_csvHistory, m_files.documentsFolder, encoding));
   if (files.empty()) return;
   repaint();
   if (m_narrowed) {
     m_services.processes.StartNewInstance(files.front());
   } else {
-    OpenCsvFile(files.front());
+    OpenCsvFile(files.front(), OpenEncodingAt(encoding.chosen));
     SGCSV->setFocus();
   }
 }
 
-void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
+void TTabulo::OpenCsvFile(const std::filesystem::path& path, EncodingChoice encoding) {
   BusyCursor busy;
   if (InputMode()) SetInputMode(false);
   std::unique_ptr<InputFile> file;
@@ -78,7 +91,7 @@ void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
   TitleQuestionPrompter prompter(m_services.prompter, [this] { ShowRowsBeforeTitleQuestion(); });
   const bool opened = RunCommand(m_services.prompter, [&] {
     const OpenResult result = LoadCsvDocument(m_document, *file, path, mmLine1Title->isChecked(), prompter,
-                                              m_progress.get());
+                                              m_progress.get(), encoding);
     if (!result.sideFileRead) FitColumnWidths(false);
     SetDocumentFile(path, false);
   });
@@ -95,8 +108,9 @@ void TTabulo::OpenCsvFile(const std::filesystem::path& path) {
 }
 
 void TTabulo::mmAppendFileClick() {
+  platform::FileDialogChoice encoding = EncodingList();
   const auto files = m_services.fileDialogs.Open(
-      CsvOpenDialog("CSVファイルの追加読込", true, m_csvHistory, m_files.documentsFolder));
+      CsvOpenDialog("CSVファイルの追加読込", true, m_csvHistory, m_files.documentsFolder, encoding));
   if (files.empty()) return;
   repaint();
   // Every file appended, with the rows of one that failed midway, is one step.
@@ -104,7 +118,9 @@ void TTabulo::mmAppendFileClick() {
     BusyCursor busy;
     for (std::size_t i = 0; i < files.size(); ++i) {
       try {
-        LoadTextIntoGrid(files[i], m_document.grid, false, m_services.prompter, m_progress.get());
+        // Each file's text is put into the document's encoding.
+        LoadTextIntoGrid(files[i], m_document.grid, false, m_services.prompter, m_progress.get(),
+                         OpenEncodingAt(encoding.chosen));
       } catch (const std::exception&) {
         // After the last file there is nothing left to go on with.
         const bool last = i + 1 == files.size();
@@ -124,12 +140,42 @@ bool TTabulo::SaveDocumentAs() {
   SyncDocumentFromView();
   std::filesystem::path fileName = m_documentFile;
   SaveOptions chosen;
-  if (!AskSaveOptions(this, m_services, fileName, m_saveOptions, chosen)) return false;
+  FileEncoding encoding = m_document.grid.Encoding();
+  if (!AskSaveOptions(this, m_services, fileName, m_saveOptions, chosen, encoding)) return false;
+  if (!ChangeEncoding(encoding)) return false;
   return RunCommand(m_services.prompter, [&] {
     BusyCursor busy;
     WriteDocument(m_document, fileName, chosen, m_progress.get(), m_documentFile);
     m_document.grid.MarkSaved();
     SetDocumentFile(fileName, false);
+  });
+}
+
+bool TTabulo::ChangeEncoding(const FileEncoding& target) {
+  TableDocument& grid = m_document.grid;
+  if (target == grid.Encoding()) return true;
+  bool replaceLost = false;
+  if (target.encoding != grid.Encoding().encoding) {
+    UnconvertibleCells lost;
+    if (!RunCommand(m_services.prompter, [&] {
+          BusyCursor busy;
+          lost = FindUnconvertibleCells(grid, target.encoding);
+        })) {
+      return false;
+    }
+    if (lost.count > 0) {
+      const std::string count = std::to_string(lost.count);
+      const std::string name = EncodingName(target).toStdString();
+      if (m_services.prompter.Ask(MessageId::EncodingLossQuestion, {count, name, PositionsText(lost)}) != Answer::Yes) {
+        return false;
+      }
+      replaceLost = true;
+    }
+  }
+  // One step: undoing it gives back the cells and the encoding they were in.
+  return RunEdit("エンコードの変更", [&] {
+    BusyCursor busy;
+    ConvertDocumentEncoding(grid, target, replaceLost);
   });
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/app/DocumentText.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GridModel.h"
@@ -47,12 +48,13 @@ void TTabulo::mmFindClick() {
   const QString typed = CBFindText->currentText();
   if (typed.isEmpty()) return;
   std::string pattern;
-  if (!RunCommand(m_services.prompter, [&] { pattern = Cp932Converter().FromUtf16(typed.toStdU16String()); })) return;
-  PushHistoryEntry(m_findHistory, pattern, kFindHistoryLimit);
+  if (!RunCommand(m_services.prompter, [&] { pattern = StoredText(m_document.grid, typed); })) return;
+  // The history is kept in the settings as code page 932 text.
+  if (const auto entry = StoredProgramText(typed)) PushHistoryEntry(m_findHistory, *entry, kFindHistoryLimit);
   {
     const QSignalBlocker blocker(CBFindText);
     CBFindText->clear();
-    for (const std::string& entry : m_findHistory) CBFindText->addItem(m_model->ToQString(entry));
+    for (const std::string& entry : m_findHistory) CBFindText->addItem(ShownProgramText(entry));
     CBFindText->setCurrentIndex(0);
   }
   SyncDocumentFromView();

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/GridModel.h"
+#include "ui/app/EncodingNames.h"
 #include "ui/app/GridView.h"
 #include "ui/app/OwnerCentre.h"
 #include "ui/app/ProgressBarSink.h"
@@ -158,7 +159,7 @@ void TTabulo::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("SBar1");
   bar->setSizeGripEnabled(true);
-  const int widths[6] = {40, 50, 60, 100, 70, 300};
+  const int widths[6] = {40, 50, 60, 100, 70, 190};
   const char* texts[6] = {"Mode", "", "データ", "", "ファイル名", ""};
   // Every text a fixed panel ever shows, so that none is cut in a larger font.
   const QStringList shown[5] = {{"Mode"}, {"編集", "入力"}, {"データ", "Selection", "Data Type"}, {}, {"ファイル名"}};
@@ -178,6 +179,18 @@ void TTabulo::CreateStatusBar() {
     m_panels[i]->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     bar->addWidget(m_panels[i], i == 5 ? 1 : 0);
   }
+  m_encodingPanel = new QLabel(bar);
+  m_encodingPanel->setObjectName("SBar1Encoding");
+  m_encodingPanel->setFrameShape(QFrame::StyledPanel);
+  m_encodingPanel->setAlignment(Qt::AlignCenter);
+  {
+    const QFontMetrics metrics(m_encodingPanel->font());
+    int width = 0;
+    for (const QString& name : SaveEncodingNames()) width = std::max(width, metrics.horizontalAdvance(name));
+    m_encodingPanel->setFixedWidth(width + 2 * m_encodingPanel->frameWidth() + 12);
+  }
+  m_encodingPanel->setToolTip(QStringLiteral("文字コード"));
+  bar->addPermanentWidget(m_encodingPanel);
   PB1 = new QProgressBar(bar);
   PB1->setObjectName("PB1");
   PB1->setRange(0, 100);

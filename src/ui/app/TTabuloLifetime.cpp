@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "ui/app/DocumentText.h"
 #include "core/app/SettingsLocation.h"
 #include "core/app/TabuloCnf.h"
 #include "core/base/Errors.h"
@@ -143,7 +144,7 @@ void TTabulo::ApplySettings(const TTabuloCnf& settings, bool loaded) {
     SetCalcHistory(ParseHistoryText(settings.CalcHistory));
     m_findHistory = ParseHistoryText(settings.FindHistory);
     CBFindText->clear();
-    for (const std::string& entry : m_findHistory) CBFindText->addItem(m_model->ToQString(entry));
+    for (const std::string& entry : m_findHistory) CBFindText->addItem(ShownProgramText(entry));
     CBFindText->setCurrentIndex(-1);
   }
   m_saveOptions = settings.SaveOptions;

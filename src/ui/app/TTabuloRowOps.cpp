@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "ui/app/DocumentText.h"
 #include "core/document/DocumentOperations.h"
 #include "core/locale/Encoding.h"
 #include "core/rows/Filter.h"
@@ -57,8 +58,7 @@ void TTabulo::btnQueryClick() {
     return;
   }
   const std::string description = FilterDescription(grid, request.options);
-  const QString caption = windowTitle() + " →選択( " +
-                          QString::fromStdU16String(Cp932Converter().ToUtf16(description)) + " )";
+  const QString caption = windowTitle() + " →選択( " + ShownText(grid, description) + " )";
   ShowNarrowed(rows, caption);
 }
 

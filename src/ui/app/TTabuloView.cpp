@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "core/app/ColumnWidths.h"
+#include "ui/app/EncodingNames.h"
 #include "core/document/DocumentOperations.h"
 #include "ui/app/CellDelegate.h"
 #include "ui/app/CommandRunner.h"
@@ -35,7 +36,8 @@ void TTabulo::SetGridFont(const QFont& chosen) {
   // Measured now rather than at the first fitting of widths, which then
   // stays quick even for the first file opened.
   if (!m_glyphWidths || m_glyphWidths->Font() != SGCSV->font()) {
-    m_glyphWidths = std::make_unique<GlyphWidths>(SGCSV->font());
+    const TextEncoding encoding = m_glyphWidths ? m_glyphWidths->Encoding() : TextEncoding::ShiftJis;
+    m_glyphWidths = std::make_unique<GlyphWidths>(SGCSV->font(), encoding);
   }
 }
 
@@ -45,6 +47,7 @@ void TTabulo::ResetView() {
   ApplyColumnWidths();
   SyncViewFromDocument();
   m_panels[5]->setText(QString::fromStdString(m_documentFile.string()));
+  m_encodingPanel->setText(EncodingName(m_document.grid.Encoding()));
 }
 
 void TTabulo::ShowRowsBeforeTitleQuestion() {
@@ -76,6 +79,9 @@ void TTabulo::FitColumnWidths(bool selectedOnly) {
   m_widthsChanged = true;  // not a step of the history, but saved with the file
   const int first = selectedOnly ? grid.Selection().Left : 0;
   const int last = selectedOnly ? grid.Selection().Right : grid.ColCount() - 1;
+  if (m_glyphWidths->Encoding() != grid.Encoding().encoding) {
+    m_glyphWidths = std::make_unique<GlyphWidths>(SGCSV->font(), grid.Encoding().encoding);
+  }
   const auto* delegate = static_cast<const CellDelegate*>(SGCSV->itemDelegate());
   FitLayout layout;
   layout.margin = delegate->Margin();

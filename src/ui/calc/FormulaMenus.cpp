@@ -11,6 +11,8 @@
 
 #include "core/calc/CalcItems.h"
 #include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
+#include "ui/app/DocumentText.h"
 #include "ui/calc/FunctionList.h"
 
 namespace tabulo::ui {
@@ -46,15 +48,17 @@ int FormulaMenus::ItemsPerScreen() const {
 }
 
 void FormulaMenus::RebuildColumnMenu(const TableDocument& grid) {
-  Cp932Converter converter;
   const bool compact = ItemsPerScreen() < grid.ColCount();
+  const TextEncoding encoding = grid.Encoding().encoding;
   QStringList captions;
   QStringList inserts;
   captions.reserve(grid.ColCount());
   inserts.reserve(grid.ColCount());
   for (int col = 0; col < grid.ColCount(); ++col) {
-    captions.append(FromSjis(converter, ColumnMenuCaption(grid.Cell(col, 0), grid.Cell(col, 1), compact)));
-    inserts.append("[" + FromSjis(converter, grid.Cell(col, 0)) + "]");
+    // The row-number column's title is the program's own ("行番").
+    const std::string title = col == 0 ? ProgramText(grid.Cell(col, 0), encoding) : std::string(grid.Cell(col, 0));
+    captions.append(ShownText(grid, ColumnMenuCaption(title, grid.Cell(col, 1), compact, encoding)));
+    inserts.append("[" + ShownText(grid, title) + "]");
   }
   if (captions == m_columnCaptions && inserts == m_columnInserts) return;
   m_columnMenu->clear();

@@ -1,3 +1,4 @@
+#include "ui/app/DocumentText.h"
 #include "ui/calc/TCalcForm.h"
 
 #include <QButtonGroup>
@@ -83,8 +84,7 @@ TCalcForm::TCalcForm(QWidget* parent, platform::Services& services, TableDocumen
 TCalcForm::~TCalcForm() = default;
 
 void TCalcForm::BuildControls() {
-  Cp932Converter converter;
-  const auto text = [&](std::string_view sjis) { return QString::fromStdU16String(converter.ToUtf16(sjis)); };
+  const auto text = [&](std::string_view bytes) { return ShownText(m_grid, bytes); };
 
   // The column list, shared by the two aggregation pages.
   GBKoumoku = new QGroupBox("集計項目の指定", this);
@@ -203,8 +203,7 @@ QWidget* TCalcForm::BuildFormulaPage() {
   CBCalcLine->setObjectName("CBCalcLine");
   CBCalcLine->setEditable(true);
   CBCalcLine->setInsertPolicy(QComboBox::NoInsert);
-  Cp932Converter converter;
-  for (const std::string& entry : m_history) CBCalcLine->addItem(QString::fromStdU16String(converter.ToUtf16(entry)));
+  for (const std::string& entry : m_history) CBCalcLine->addItem(ShownProgramText(entry));
   CBCalcLine->setEditText(QString());
   layout->addWidget(CBCalcLine);
   auto* buttons = new QHBoxLayout;

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "core/locale/TextConverter.h"
+#include "ui/app/DocumentText.h"
 #include "core/app/Navigation.h"
 #include "core/base/Errors.h"
 #include "core/calc/FormulaRuns.h"
@@ -44,7 +46,7 @@ int TCalcForm::TargetColumn(const std::string& newTitle, ColumnType newType) {
 
 std::optional<std::string> TCalcForm::Formula() const {
   try {
-    return Cp932Converter().FromUtf16(CBCalcLine->currentText().toStdU16String());
+    return StoredText(m_grid, CBCalcLine->currentText());
   } catch (const ConvertError&) {
     return std::nullopt;
   }
@@ -90,9 +92,12 @@ bool TCalcForm::RunFormula() {
     return false;  // a formula that does not compile leaves the dialog open
   }
   const RowRange rows = ChosenRows();
-  const int target = TargetColumn(kFormulaResultTitle, ColumnType::Numeric);
+  const int target = TargetColumn(ProgramText(kFormulaResultTitle, m_grid.Encoding().encoding), ColumnType::Numeric);
   const int failures = CalculateColumn(m_grid, m_engine, target, rows, m_progress.get());
-  PushHistoryEntry(m_history, *formula, kHistoryLimit, true);
+  // The history is kept in the settings as code page 932 text.
+  if (const auto entry = StoredProgramText(CBCalcLine->currentText())) {
+    PushHistoryEntry(m_history, *entry, kHistoryLimit, true);
+  }
   Report(MessageId::CalcFailed, failures);
   return true;
 }
@@ -121,7 +126,7 @@ void TCalcForm::btnTestClick() {
     try {
       m_engine.SetExpression(*formula);
       const std::string result = m_engine.Evaluate(CBCols->currentIndex() + 1, 1);
-      shown = QString::fromStdU16String(Cp932Converter().ToUtf16(result));
+      shown = ShownText(m_grid, result);
       failed = false;
     } catch (const TabuloError&) {
     }

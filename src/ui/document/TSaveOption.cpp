@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/app/EncodingNames.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
@@ -79,6 +81,15 @@ void TSaveOption::BuildControls() {
   boxLayout->addWidget(CBTitle);
   boxLayout->addWidget(CBNo);
   boxLayout->addStretch();
+  CBEncoding = Named(new QComboBox(this), "CBEncoding");
+  CBEncoding->addItems(SaveEncodingNames());
+  CBEncoding->setToolTip(QStringLiteral("保存するファイルの文字コードです。"));
+  auto* encodingLabel = new QLabel(QStringLiteral("エンコード(&E):"), this);
+  encodingLabel->setBuddy(CBEncoding);
+  auto* encodingLayout = new QHBoxLayout;
+  encodingLayout->addWidget(encodingLabel);
+  encodingLayout->addWidget(CBEncoding, 1);
+  boxLayout->addLayout(encodingLayout);
 
   PnlFileName = Named(new QLabel(this), "PnlFileName");
   PnlFileName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -136,6 +147,15 @@ void TSaveOption::Preset(const std::filesystem::path& fileName, const SaveOption
   m_defaults = options;
 }
 
+void TSaveOption::PresetEncoding(const FileEncoding& encoding) {
+  m_presetEncoding = encoding;
+  CBEncoding->setCurrentIndex(SaveEncodingIndex(encoding));
+}
+
+FileEncoding TSaveOption::ChosenEncoding() const {
+  return SaveEncodingAt(CBEncoding->currentIndex(), m_presetEncoding);
+}
+
 SaveOptions TSaveOption::Choices() const {
   SaveOptions choices;
   choices.SaveType = m_saveTypeItems->checkedId();
@@ -187,15 +207,17 @@ void TSaveOption::btnAbortClick() { reject(); }
 void TSaveOption::btnOkClick() { accept(); }
 
 bool AskSaveOptions(QWidget* parent, platform::Services& services, std::filesystem::path& fileName,
-                    SaveOptions& saveOptions, SaveOptions& chosen) {
+                    SaveOptions& saveOptions, SaveOptions& chosen, FileEncoding& encoding) {
   TSaveOption dialog(parent, services);
   if (parent != nullptr) CentreOver(dialog, *parent->window());
   dialog.Preset(fileName, saveOptions);
+  dialog.PresetEncoding(encoding);
   services.prompter.Beep(Sound::Question);
   const bool accepted = dialog.exec() == QDialog::Accepted;
   if (accepted) {
     fileName = dialog.FileName();
     chosen = dialog.Choices();
+    encoding = dialog.ChosenEncoding();
   }
   saveOptions = dialog.Defaults();
   return accepted;

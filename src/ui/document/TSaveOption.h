@@ -4,10 +4,12 @@
 #include <filesystem>
 
 #include "core/document/SaveOptions.h"
+#include "core/locale/EncodingDetection.h"
 #include "platform/Services.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -33,6 +35,10 @@ class TSaveOption final : public QDialog {
   void Preset(const std::filesystem::path& fileName, const SaveOptions& options);
   // The four choices as the controls hold them now.
   SaveOptions Choices() const;
+  // The encoding the file is written in: preset with the document's, which a
+  // UTF-8 text's line ends come from.
+  void PresetEncoding(const FileEncoding& encoding);
+  FileEncoding ChosenEncoding() const;
   // The target path the panel shows.
   const std::filesystem::path& FileName() const noexcept { return m_fileName; }
   // The preset options, or the choices at the last press of "デフォルト".
@@ -58,12 +64,14 @@ class TSaveOption final : public QDialog {
   // the text is only for showing.
   std::filesystem::path m_fileName;
   SaveOptions m_defaults;
+  FileEncoding m_presetEncoding;
 
   QGroupBox* RGSaveType = nullptr;
   QButtonGroup* m_saveTypeItems = nullptr;  // the radio buttons of RGSaveType, id = format index
   QCheckBox* CBCTL = nullptr;
   QCheckBox* CBTitle = nullptr;
   QCheckBox* CBNo = nullptr;
+  QComboBox* CBEncoding = nullptr;
   QLabel* PnlFileName = nullptr;
   QPushButton* btnFileName = nullptr;
   QPushButton* BtnHelp = nullptr;
@@ -76,10 +84,11 @@ class TSaveOption final : public QDialog {
 // Asks how and where to save. The dialog is centred over `parent`'s window,
 // preset from `fileName` and `saveOptions`, and announced with the question
 // sound. When the user presses "保存実行", `fileName` and `chosen` receive the
-// dialog's path and choices and the result is true; otherwise both are left
-// as they were. In either case `saveOptions` receives the dialog's default
+// dialog's path and choices and `encoding` (preset with the document's) the
+// chosen encoding, and the result is true; otherwise all three are left as
+// they were. In either case `saveOptions` receives the dialog's default
 // record, so it changes only when "デフォルト" was pressed.
 bool AskSaveOptions(QWidget* parent, platform::Services& services, std::filesystem::path& fileName,
-                    SaveOptions& saveOptions, SaveOptions& chosen);
+                    SaveOptions& saveOptions, SaveOptions& chosen, FileEncoding& encoding);
 
 }  // namespace tabulo::ui

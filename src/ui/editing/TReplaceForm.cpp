@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/base/Errors.h"
 #include "core/locale/Encoding.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/QuestionDialog.h"
@@ -48,20 +50,17 @@ constexpr int kDataBoxWidth = 260;
 
 // The value a combo box stands for: a chosen entry of its list, as long as the
 // box still shows that entry's title, or else the typed text.
-ReplaceValue ValueOf(const QComboBox& box) {
-  Cp932Converter converter;
+ReplaceValue ValueOf(const QComboBox& box, TextEncoding encoding) {
   const QString text = box.currentText();
   const int index = box.currentIndex();
-  if (index >= 0 && box.itemText(index) == text) {
-    return {converter.FromUtf16(text.toStdU16String()), index};
-  }
-  return ReplaceValue::Typed(converter.FromUtf16(text.toStdU16String()));
+  if (index >= 0 && box.itemText(index) == text) return {StoredText(encoding, text), index};
+  return ReplaceValue::Typed(StoredText(encoding, text));
 }
 
 }  // namespace
 
 TReplaceForm::TReplaceForm(QWidget* parent, platform::Services& services, const TableDocument& grid)
-    : QDialog(parent), m_services(services) {
+    : QDialog(parent), m_services(services), m_encoding(grid.Encoding().encoding) {
   setWindowTitle(QStringLiteral("データの置換"));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   BuildControls(grid);
@@ -84,10 +83,7 @@ void TReplaceForm::BuildControls(const TableDocument& grid) {
 
   // Both lists hold every column's title, the row numbers' column first.
   QStringList titles;
-  Cp932Converter converter;
-  for (int col = 0; col < grid.ColCount(); ++col) {
-    titles << QString::fromStdU16String(converter.ToUtf16(grid.Cell(col, 0)));
-  }
+  for (int col = 0; col < grid.ColCount(); ++col) titles << ShownCell(grid, col, 0);
   LBPreData = Named(new QLabel(this), "LBPreData");
   LBNextData = Named(new QLabel(this), "LBNextData");
   CBPreData = Named(new QComboBox(this), "CBPreData");
@@ -165,12 +161,19 @@ void TReplaceForm::RGMethodClick(int index, bool checked) {
 ReplaceRequest TReplaceForm::Request() const {
   ReplaceRequest request;
   request.method = static_cast<ReplaceMethod>(std::max(0, m_methodItems->checkedId()));
-  if (!CBPreData->isHidden()) request.upper = ValueOf(*CBPreData);
-  if (!CBNextData->isHidden()) request.lower = ValueOf(*CBNextData);
+  if (!CBPreData->isHidden()) request.upper = ValueOf(*CBPreData, m_encoding);
+  if (!CBNextData->isHidden()) request.lower = ValueOf(*CBNextData, m_encoding);
   return request;
 }
 
-void TReplaceForm::UpdateEnabling() { btnOk->setEnabled(ReplaceAllowed(Request())); }
+void TReplaceForm::UpdateEnabling() {
+  // A text the document cannot hold is reported when the replace runs.
+  try {
+    btnOk->setEnabled(ReplaceAllowed(Request()));
+  } catch (const ConvertError&) {
+    btnOk->setEnabled(true);
+  }
+}
 
 void TReplaceForm::BtnHelpClick() { m_services.help.ShowContext(help::kHelpReplace); }
 

@@ -40,6 +40,7 @@ class TReplaceForm final : public QDialog {
   void BtnHelpClick();
 
   platform::Services m_services;
+  TextEncoding m_encoding;  // of the document the texts are for
 
   QGroupBox* RGMethod = nullptr;
   QButtonGroup* m_methodItems = nullptr;  // the radio buttons of RGMethod, id = method index

@@ -1,5 +1,6 @@
 #include "ui/print/ColumnFieldTexts.h"
 
+#include "core/locale/TextConverter.h"
 #include "core/document/ColumnAttributes.h"
 #include "core/locale/Encoding.h"
 #include "ui/print/ColumnWidthText.h"
@@ -28,17 +29,17 @@ const char* VerticalName(const TGPItem& item) {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QString FromSjis(Cp932Converter& converter, const std::string& sjis) {
-  const std::u16string text = converter.ToUtf16(sjis);
+QString Shown(TextConverter& converter, const std::string& bytes) {
+  const std::u16string text = converter.ToUtf16(bytes);
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
-ColumnFieldTexts FieldTextsOf(const ColumnEntry& entry, AttributeDialogMode mode, Cp932Converter& converter) {
+ColumnFieldTexts FieldTextsOf(const ColumnEntry& entry, AttributeDialogMode mode, TextConverter& converter) {
   const TGPItem& item = *entry.item;
   ColumnFieldTexts texts;
-  texts[FieldName] = FromSjis(converter, item.Title) + QStringLiteral(" : ") + FromSjis(converter, entry.firstRowText);
+  texts[FieldName] = Shown(converter, item.Title) + QStringLiteral(" : ") + Shown(converter, entry.firstRowText);
   texts[FieldType] = FromUtf8(ColumnTypeName(item.Type()));
   texts[FieldWidth] = QString::fromStdString(WidthText(item, mode));
   texts[FieldHorizontal] = QString::fromUtf8(HorizontalName(item));

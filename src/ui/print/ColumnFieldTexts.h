@@ -6,7 +6,7 @@
 #include "ui/print/ColumnEntry.h"
 
 namespace tabulo {
-class Cp932Converter;
+class TextConverter;
 }
 
 namespace tabulo::ui {
@@ -18,7 +18,8 @@ using ColumnFieldTexts = std::array<QString, FieldCount>;
 
 // What a list line shows for `entry`: the title and the first row's text
 // ("金額 : 1200"), the data type, the width in the mode's unit, the
-// horizontal and vertical alignment, and the input-method mode.
-ColumnFieldTexts FieldTextsOf(const ColumnEntry& entry, AttributeDialogMode mode, Cp932Converter& converter);
+// horizontal and vertical alignment, and the input-method mode. `converter`
+// is for the entry's texts.
+ColumnFieldTexts FieldTextsOf(const ColumnEntry& entry, AttributeDialogMode mode, TextConverter& converter);
 
 }  // namespace tabulo::ui

@@ -3,7 +3,7 @@
 #include <QAbstractListModel>
 #include <vector>
 
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "ui/print/ColumnEntry.h"
 
 namespace tabulo::ui {
@@ -20,7 +20,9 @@ class ColumnListModel final : public QAbstractListModel {
     PrintedRole,                        // bool
   };
 
-  ColumnListModel(const std::vector<ColumnEntry>& entries, AttributeDialogMode mode, QObject* parent);
+  // `encoding` is the texts' (the row-number column's are code page 932).
+  ColumnListModel(const std::vector<ColumnEntry>& entries, AttributeDialogMode mode, TextEncoding encoding,
+                  QObject* parent);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -31,9 +33,10 @@ class ColumnListModel final : public QAbstractListModel {
  private:
   const std::vector<ColumnEntry>& m_entries;
   AttributeDialogMode m_mode;
-  // Converting does not change what the model shows, but the converter keeps
+  // Converting does not change what the model shows, but the converters keep
   // state between calls.
-  mutable Cp932Converter m_converter;
+  mutable TextConverter m_converter;
+  mutable TextConverter m_labels{TextEncoding::ShiftJis};
 };
 
 }  // namespace tabulo::ui

@@ -45,7 +45,7 @@ void TGridPrint::SpeedButton2Click() {
   RunCommand(m_services.prompter, [this] {
     std::vector<ColumnEntry> order;
     {
-      TGridPrintOption dialog(this, m_services, AttributeDialogMode::Print, m_columns);
+      TGridPrintOption dialog(this, m_services, AttributeDialogMode::Print, m_columns, m_grid.Encoding().encoding);
       dialog.exec();
       order = dialog.Entries();
     }
@@ -110,7 +110,7 @@ void TGridPrint::BtnGpcSaveClick() {
     BusyCursor busy;
     TGridPrintInfo info;
     TakeSettings(info);
-    WritePrintFormatFile(*file, info, ItemsInColumnOrder());
+    WritePrintFormatFile(*file, info, ItemsInColumnOrder(), m_grid.Encoding().encoding);
   });
 }
 
@@ -128,7 +128,7 @@ void TGridPrint::BtnGpcLoadClick() {
       BusyCursor busy;
       TakeSettings(info);  // fields an older format lacks keep the window's values
       try {
-        ReadPrintFormatFile(files.front(), info, items);
+        ReadPrintFormatFile(files.front(), info, items, m_grid.Encoding().encoding);
       } catch (const std::exception&) {
         failed = true;
       }

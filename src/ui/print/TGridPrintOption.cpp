@@ -47,8 +47,8 @@ QGroupBox* NewGroup(QWidget* parent, const char* title, std::initializer_list<QP
 }  // namespace
 
 TGridPrintOption::TGridPrintOption(QWidget* parent, platform::Services& services, AttributeDialogMode mode,
-                                   std::vector<ColumnEntry> entries)
-    : QDialog(parent), m_services(services), m_mode(mode), m_entries(std::move(entries)) {
+                                   std::vector<ColumnEntry> entries, TextEncoding encoding)
+    : QDialog(parent), m_services(services), m_mode(mode), m_encoding(encoding), m_entries(std::move(entries)) {
   setWindowTitle(QStringLiteral("列属性の設定（Ｆ１でヘルプを表示）"));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   BuildControls();
@@ -63,7 +63,7 @@ TGridPrintOption::TGridPrintOption(QWidget* parent, platform::Services& services
 }
 
 void TGridPrintOption::BuildControls() {
-  m_model = new ColumnListModel(m_entries, m_mode, this);
+  m_model = new ColumnListModel(m_entries, m_mode, m_encoding, this);
   LBPrintOption = new QListView(this);
   LBPrintOption->setObjectName(QStringLiteral("LBPrintOption"));
   LBPrintOption->setModel(m_model);

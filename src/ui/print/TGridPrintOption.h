@@ -33,8 +33,9 @@ class TGridPrintOption final : public QDialog {
   // `entries` has one entry per column, the row-number column first; their
   // records must outlive the dialog. The first line is selected, and the
   // dialog is centred over `parent`'s window.
+  // `encoding` is the document's, of the titles and texts.
   TGridPrintOption(QWidget* parent, platform::Services& services, AttributeDialogMode mode,
-                   std::vector<ColumnEntry> entries);
+                   std::vector<ColumnEntry> entries, TextEncoding encoding);
 
   // The entries in the list's current order; entry 0 stays first.
   const std::vector<ColumnEntry>& Entries() const noexcept { return m_entries; }
@@ -90,6 +91,7 @@ class TGridPrintOption final : public QDialog {
 
   platform::Services m_services;
   AttributeDialogMode m_mode;
+  TextEncoding m_encoding;
   std::vector<ColumnEntry> m_entries;
   ColumnListModel* m_model = nullptr;
 

@@ -2,6 +2,7 @@
 // line and then repaints the list.
 
 #include "core/base/Messages.h"
+#include "core/locale/TextConverter.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/HelpContexts.h"
@@ -29,9 +30,9 @@ void TGridPrintOption::btnTitleClick() {
     const auto answer = m_services.inputBox.Ask(Text(MessageId::TitleChangeTitle),
                                                 Text(MessageId::TitleChangePrompt), "");
     if (!answer) return;
-    // Throws ConvertError for a character that code page 932 cannot hold,
-    // before any record has changed.
-    const std::string title = Cp932Converter().FromUtf8(*answer);
+    // Throws ConvertError for a character that the document's encoding
+    // cannot hold, before any record has changed.
+    const std::string title = TextConverter(m_encoding).FromUtf8(*answer);
     ChangeSelected([&title](TGPItem& item) { item.Title = title; });
   });
 }

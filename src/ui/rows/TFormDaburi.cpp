@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/app/DocumentText.h"
 #include "core/locale/Cp932.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/ChosenCaption.h"
@@ -47,10 +48,10 @@ void TFormDaburi::BuildControls(const TableDocument& grid) {
   ColList->setFont(FixedPitchFont());
   // Each data column as "%-10.10s : %s": the title padded or cut to ten bytes
   // on whole characters, then the text of data row 1.
-  Cp932Converter converter;
   for (int col = 1; col < grid.ColCount(); ++col) {
-    const std::string caption = PadOrCut(grid.Cell(col, 0), 10) + " : " + std::string(grid.Cell(col, 1));
-    auto* item = new QListWidgetItem(QString::fromStdU16String(converter.ToUtf16(caption)), ColList);
+    const std::string caption =
+        PadOrCut(grid.Cell(col, 0), 10, grid.Encoding().encoding) + " : " + std::string(grid.Cell(col, 1));
+    auto* item = new QListWidgetItem(ShownText(grid, caption), ColList);
     item->setData(Qt::UserRole, col);
   }
   ColList->setMinimumSize(240, 12 * ColList->fontMetrics().height());

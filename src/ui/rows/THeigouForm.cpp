@@ -12,6 +12,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "core/locale/TextConverter.h"
+#include "ui/app/DocumentText.h"
 #include "core/locale/Cp932.h"
 #include "core/locale/Encoding.h"
 #include "core/rows/MergeSource.h"
@@ -48,8 +50,6 @@ QColor RoleColour(MergeRole role, const QPalette& palette) {
   }
   return palette.color(QPalette::WindowText);
 }
-
-QString Unicode(std::string_view sjis) { return QString::fromStdU16String(Cp932Converter().ToUtf16(sjis)); }
 
 // A source entry on one line, vertically centred, in its role's colour (the
 // highlight text colour when selected).
@@ -102,7 +102,7 @@ void THeigouForm::BuildControls(const TableDocument& grid, const MergeSource& ot
   LBTarget = Named(new QListWidget(this), "LBTarget");
   LBTarget->setFont(fixed);
   for (int field = 0; field < other.FieldCount(); ++field) {
-    LBTarget->addItem(QStringLiteral("列%1 :").arg(field, 4) + Unicode(other.Labels()[static_cast<std::size_t>(field)]));
+    LBTarget->addItem(QStringLiteral("列%1 :").arg(field, 4) + ShownText(grid, other.Labels()[static_cast<std::size_t>(field)]));
   }
   if (LBTarget->count() > 0) LBTarget->setCurrentRow(0);
 
@@ -110,7 +110,11 @@ void THeigouForm::BuildControls(const TableDocument& grid, const MergeSource& ot
   LBSource->setFont(fixed);
   LBSource->setItemDelegate(new SourceEntryDelegate(LBSource));
   for (int col = 0; col < grid.ColCount(); ++col) {
-    m_sourceHeads.push_back(PadOrCut(grid.Cell(col, 0), 10) + ":" + PadOrCut(grid.Cell(col, 1), 10));
+    // The row-number column's title is the program's own ("行番").
+    const TextEncoding encoding = grid.Encoding().encoding;
+    const std::string title = col == 0 ? ProgramText(grid.Cell(col, 0), encoding) : std::string(grid.Cell(col, 0));
+    m_sourceHeads.push_back(
+        ShownText(grid, PadOrCut(title, 10, encoding) + ":" + PadOrCut(grid.Cell(col, 1), 10, encoding)));
     LBSource->addItem(QString());
     RefreshSourceEntry(col);
   }
@@ -206,7 +210,7 @@ void THeigouForm::SetRole(MergeRole role) {
 void THeigouForm::RefreshSourceEntry(int col) {
   const TSourceItem& item = m_items[static_cast<std::size_t>(col)];
   QListWidgetItem* entry = LBSource->item(col);
-  QString text = Unicode(m_sourceHeads[static_cast<std::size_t>(col)] + " \x81\xa9" + PadOrCut(RoleLabel(item.role), 4) + " :");
+  QString text = m_sourceHeads[col] + ShownProgramText(" \x81\xa9" + PadOrCut(RoleLabel(item.role), 4) + " :");
   if (item.field >= 0 && item.field < LBTarget->count()) text += LBTarget->item(item.field)->text();
   entry->setText(text);
   entry->setData(kRoleData, static_cast<int>(item.role));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <vector>
 
 #include "core/document/TableDocument.h"
@@ -47,7 +48,7 @@ class THeigouForm final : public QDialog {
 
   platform::Services m_services;
   std::vector<TSourceItem> m_items;        // per document column
-  std::vector<std::string> m_sourceHeads;  // title and row 1, fixed width, per column
+  QStringList m_sourceHeads;  // title and row 1, fixed width, per column
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

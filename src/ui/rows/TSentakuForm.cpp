@@ -13,6 +13,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
@@ -27,13 +29,11 @@ namespace {
 
 constexpr const char* kSaveTypeCaptions[5] = {"カンマ区切", "タブ区切", "Ｋ３形式", "全てを \" で囲む", "引用符無し"};
 
-std::string Sjis(const QString& text) { return Cp932Converter().FromUtf16(text.toStdU16String()); }
-
 }  // namespace
 
 TSentakuForm::TSentakuForm(QWidget* parent, platform::Services& services, const TableDocument& grid,
                            const SaveOptions& preset)
-    : QDialog(parent), m_services(services) {
+    : QDialog(parent), m_services(services), m_encoding(grid.Encoding().encoding) {
   setWindowTitle(QStringLiteral("絞り込み検索の設定"));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   BuildControls(grid, preset);
@@ -46,11 +46,9 @@ TSentakuForm::TSentakuForm(QWidget* parent, platform::Services& services, const 
 void TSentakuForm::BuildControls(const TableDocument& grid, const SaveOptions& preset) {
   // Entry 0 is every column; entry c is column c's title, "：" and its first
   // data row's text.
-  Cp932Converter converter;
   QStringList columns{QStringLiteral("全ての項目")};
   for (int col = 1; col < grid.ColCount(); ++col) {
-    const std::string entry = std::string(grid.Cell(col, 0)) + "\x81\x46" + std::string(grid.Cell(col, 1));
-    columns << QString::fromStdU16String(converter.ToUtf16(entry));
+    columns << ShownText(grid, grid.Cell(col, 0)) + QStringLiteral("：") + ShownText(grid, grid.Cell(col, 1));
     m_items.push_back(grid.Item(col));
   }
 
@@ -220,7 +218,7 @@ FilterCondition TSentakuForm::ConditionOf(int row) const {
   condition.treatment = condition.column == 0 ? FilterTreatment::String
                                               : static_cast<FilterTreatment>(std::max(0, CBType[row]->currentIndex()));
   condition.op = static_cast<FilterOperator>(std::max(0, CBJ[row]->currentIndex()));
-  condition.text = Sjis(EditS[row]->text());
+  condition.text = StoredText(m_encoding, EditS[row]->text());
   return condition;
 }
 
@@ -251,7 +249,9 @@ bool TSentakuForm::CheckConditions() {
 }
 
 void TSentakuForm::btnOkClick() {
-  if (!CheckConditions()) return;
+  // A searched text the document cannot hold is reported here.
+  bool checked = false;
+  if (!RunCommand(m_services.prompter, [&] { checked = CheckConditions(); }) || !checked) return;
   if (m_modeItems->checkedId() == 1) {
     platform::FileDialogOptions options;
     options.title = "選択結果の保存";

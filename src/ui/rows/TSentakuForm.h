@@ -62,6 +62,7 @@ class TSentakuForm final : public QDialog {
   FilterCondition ConditionOf(int row) const;
 
   platform::Services m_services;
+  TextEncoding m_encoding;  // of the document the texts are for
   std::filesystem::path m_file;
   std::vector<TGPItem> m_items;  // column c's record at c - 1
 

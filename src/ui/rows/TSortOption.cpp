@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/app/DocumentText.h"
 #include "core/locale/Cp932.h"
 #include "core/locale/Encoding.h"
 #include "ui/app/HelpContexts.h"
@@ -73,8 +74,7 @@ class KeyEntryDelegate final : public QStyledItemDelegate {
     };
     field(0, kCaptionWidth, Qt::AlignLeft, index.data(Qt::DisplayRole).toString());
     field(kCaptionWidth, kKindWidth, Qt::AlignHCenter,
-          QString::fromStdU16String(
-              Cp932Converter().ToUtf16(SortKindName(static_cast<SortKind>(index.data(kKindRole).toInt())))));
+          ShownProgramText(SortKindName(static_cast<SortKind>(index.data(kKindRole).toInt()))));
     field(kCaptionWidth + kKindWidth, kDirectionWidth, Qt::AlignHCenter,
           index.data(kAscendingRole).toBool() ? QStringLiteral("昇順") : QStringLiteral("降順"));
     painter->restore();
@@ -118,10 +118,10 @@ void TSortOption::BuildControls(const TableDocument& grid) {
   LBNoSort->setSelectionMode(QAbstractItemView::ExtendedSelection);
   // Each column as "%-10.10s:%s": the title padded or cut to ten bytes (whole
   // characters only), then the first data row's text.
-  Cp932Converter converter;
   for (int col = 1; col < grid.ColCount(); ++col) {
-    const std::string caption = PadOrCut(grid.Cell(col, 0), 10) + ":" + std::string(grid.Cell(col, 1));
-    auto* item = new QListWidgetItem(QString::fromStdU16String(converter.ToUtf16(caption)), LBNoSort);
+    const std::string caption =
+        PadOrCut(grid.Cell(col, 0), 10, grid.Encoding().encoding) + ":" + std::string(grid.Cell(col, 1));
+    auto* item = new QListWidgetItem(ShownText(grid, caption), LBNoSort);
     item->setData(kColumnRole, col);
     item->setData(kKindRole, static_cast<int>(DefaultSortKind(grid.Item(col))));
     item->setData(kAscendingRole, true);

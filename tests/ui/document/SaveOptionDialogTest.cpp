@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -198,17 +199,23 @@ class SaveOptionDialogTest : public QObject {
     const SaveOptions defaults{2, false, true, false};
     SaveOptions saveOptions = defaults;
     SaveOptions chosen;
+    // A UTF-8 text with LF line ends, saved with a byte-order mark, keeps them.
+    tabulo::FileEncoding encoding{tabulo::TextEncoding::Utf8, false, true};
     WhenModal([&](QWidget& dialog) {
       QCOMPARE(dialog.x(), 60 + (700 - dialog.width()) / 2);
       QCOMPARE(dialog.y(), 50 + (500 - dialog.height()) / 2);
       QVERIFY(Item(dialog, 2).isChecked());
+      auto* box = dialog.findChild<QComboBox*>("CBEncoding");
+      QCOMPARE(box->currentText(), QStringLiteral("UTF-8"));
+      box->setCurrentIndex(2);
       Item(dialog, 1).click();
       Box(dialog, "CBNo").click();
       Button(dialog, "btnFileName").click();
       Button(dialog, "btnOk").click();
     });
-    QVERIFY(AskSaveOptions(&parent, services, fileName, saveOptions, chosen));
+    QVERIFY(AskSaveOptions(&parent, services, fileName, saveOptions, chosen, encoding));
     QCOMPARE(fileName, std::filesystem::path("/data/b.csv"));
+    QVERIFY((encoding == tabulo::FileEncoding{tabulo::TextEncoding::Utf8, true, true}));
     QCOMPARE(chosen, (SaveOptions{1, false, true, true}));
     QCOMPARE(saveOptions, defaults);
     QCOMPARE(platform.prompter.Beeps(), std::vector<Sound>{Sound::Question});
@@ -226,7 +233,9 @@ class SaveOptionDialogTest : public QObject {
       Item(dialog, 4).click();
       Button(dialog, "btnOk").click();
     });
-    QVERIFY(AskSaveOptions(nullptr, services, fileName, saveOptions, chosen));
+    tabulo::FileEncoding encoding;
+    QVERIFY(AskSaveOptions(nullptr, services, fileName, saveOptions, chosen, encoding));
+    QVERIFY(encoding == tabulo::FileEncoding{});
     QCOMPARE(saveOptions, (SaveOptions{3, true, false, false}));
     QCOMPARE(chosen, (SaveOptions{4, true, false, false}));
   }
@@ -249,8 +258,10 @@ class SaveOptionDialogTest : public QObject {
     SaveOptions saveOptions;
     const SaveOptions untouched{4, false, true, true};
     SaveOptions chosen = untouched;
+    tabulo::FileEncoding encoding{tabulo::TextEncoding::Utf8, true, false};
     WhenModal([&](QWidget& dialog) {
       Item(dialog, 1).click();
+      dialog.findChild<QComboBox*>("CBEncoding")->setCurrentIndex(0);
       Button(dialog, "btnFileName").click();
       if (pressDefault) Button(dialog, "BitBtn1").click();
       if (escape) {
@@ -259,8 +270,9 @@ class SaveOptionDialogTest : public QObject {
         Button(dialog, "btnAbort").click();
       }
     });
-    QVERIFY(!AskSaveOptions(nullptr, services, fileName, saveOptions, chosen));
+    QVERIFY(!AskSaveOptions(nullptr, services, fileName, saveOptions, chosen, encoding));
     QCOMPARE(fileName, std::filesystem::path("/data/a.csv"));
+    QVERIFY((encoding == tabulo::FileEncoding{tabulo::TextEncoding::Utf8, true, false}));
     QCOMPARE(chosen, untouched);
     QCOMPARE(saveOptions.SaveType, pressDefault ? 1 : 0);
   }

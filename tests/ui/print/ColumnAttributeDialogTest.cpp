@@ -19,6 +19,7 @@
 #include "ui/print/ColumnListModel.h"
 #include "ui/print/ColumnWidthText.h"
 #include "ui/print/TGridPrintOption.h"
+#include "core/locale/TextConverter.h"
 
 using tabulo::Answer;
 using tabulo::Sound;
@@ -51,7 +52,7 @@ struct Fixture {
       item.PrintWidth = 200;
       entries.push_back({&item, std::to_string(column * 100), column});
     }
-    dialog = std::make_unique<TGridPrintOption>(parent, services, mode, std::move(entries));
+    dialog = std::make_unique<TGridPrintOption>(parent, services, mode, std::move(entries), tabulo::TextEncoding::ShiftJis);
   }
 
   TGPItem& Item(int column) { return items[static_cast<std::size_t>(column)]; }
@@ -138,7 +139,7 @@ class ColumnAttributeDialogTest : public QObject {
     (mode == AttributeDialogMode::Print ? item.PrintWidth : item.DisplayWidth) = width;
     item.DrawFlags = static_cast<std::uint16_t>(drawFlags);
     item.ImeMode = static_cast<std::uint8_t>(imeMode);
-    tabulo::Cp932Converter converter;
+    tabulo::TextConverter converter(tabulo::TextEncoding::ShiftJis);
     const auto texts = tabulo::ui::FieldTextsOf({&item, Sjis("１，２００円"), 3}, mode, converter);
     QCOMPARE(texts[tabulo::ui::FieldName], QStringLiteral("金額 : １，２００円"));
     QCOMPARE(QStringList(texts.begin() + 1, texts.end()), fields);

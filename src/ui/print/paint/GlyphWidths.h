@@ -32,6 +32,7 @@ class GlyphWidths final : public TextMeasure {
   int Width(std::string_view text) const override;
   int MaxWidthPerByte() const override { return m_maxPerByte; }
   const QFont& Font() const noexcept { return m_font; }
+  TextEncoding Encoding() const noexcept { return m_encoding; }
 
  private:
   int Utf8Width(std::string_view text) const;
