@@ -6,10 +6,13 @@
 #include "core/document/CsvReader.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/DocumentWriter.h"
+#include "core/document/EditTransaction.h"
 #include "core/document/EncodingConversion.h"
 #include "core/document/SideFile.h"
 #include "core/document/StoredTitle.h"
+#include "core/fixed/FixedImport.h"
 #include "core/locale/TextConverter.h"
+#include "core/print/PrintFormatFile.h"
 #include "platform/ScriptedPrompter.h"
 #include "support/GridText.h"
 #include "support/TestFiles.h"
@@ -132,6 +135,64 @@ TEST(Utf8Document, ConvertingReportsWhatTheOtherEncodingCannotHold) {
   document.grid.SetCell(1, 2, "\xFB\xFC");
   ConvertDocumentEncoding(document.grid, FileEncoding{TextEncoding::Utf8, true});
   EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"題", "x"}, {"髙", "ｱ"}}));
+}
+
+// Saving in another encoding converts the document as one step of its
+// history: undoing it gives back the cells and the encoding together, and
+// characters the target lacks become "?" only when asked for.
+TEST(Utf8Document, AConversionIsOneStepThatUndoesWithItsEncoding) {
+  Document document;
+  OpenedAndSaved("\xEF\xBB\xBF" "題,😀\r\n髙,a\xFF\r\n", document);
+  document.grid.Item(1).Title = "〜題";
+  const FileEncoding utf8 = document.grid.Encoding();
+  {
+    EditTransaction edit(document.grid, "エンコードの変更");
+    ConvertDocumentEncoding(document.grid, FileEncoding{}, true);
+    edit.Commit();
+  }
+  EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+  EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"\x91\xE8", "?"}, {"\xFB\xFC", "a?"}}));
+  EXPECT_EQ(document.grid.Item(1).Title, "?\x91\xE8");
+
+  const ChangeRecord undone = document.grid.Undo();
+  EXPECT_TRUE(undone.shapeChanged);
+  EXPECT_EQ(document.grid.Encoding(), utf8);
+  EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"題", "😀"}, {"髙", "a\xFF"}}));
+  EXPECT_EQ(document.grid.Item(1).Title, "〜題");
+
+  document.grid.Redo();
+  EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+  EXPECT_EQ(DataRows(document.grid), (std::vector<Cells>{{"\x91\xE8", "?"}, {"\xFB\xFC", "a?"}}));
+}
+
+TEST(Utf8Document, AFixedLengthImportMakesTheDocumentShiftJisAgain) {
+  Document document;
+  OpenedAndSaved("\xEF\xBB\xBF" "題,😀\r\n", document);
+  test::TempDir dir;
+  TGridPrintInfo printInfo;
+  TFixedFieldCnf definition(printInfo, dir / "FixedCnf");
+  definition.AddField();
+  definition.AddField();
+  ImportFixedLines(TextLines::FromBytes("\x95\x5C" "12\r\n"), definition, {}, document.grid, nullptr);
+  EXPECT_EQ(document.grid.Encoding(), FileEncoding{});
+}
+
+TEST(Utf8Document, PrintFormatTitlesReadBackExactly) {
+  Document document;
+  OpenedAndSaved("\xEF\xBB\xBF" "題,😀\r\n", document);
+  std::vector<TGPItem> items;
+  for (int col = 0; col < document.grid.ColCount(); ++col) items.push_back(document.grid.Item(col));
+  items[1].Title = "〜😀&";
+  items[2].Title = "普通";
+  const std::string stored = BuildPrintFormat(document.printInfo, items, TextEncoding::Utf8);
+  std::vector<TGPItem> read = items;
+  for (TGPItem& item : read) item.Title.clear();
+  ApplyPrintFormat(stored, document.printInfo, read, TextEncoding::Utf8);
+  EXPECT_EQ(read[0].Title, items[0].Title);  // the row-number column's own text
+  EXPECT_EQ(read[1].Title, "〜😀&");
+  EXPECT_EQ(read[2].Title, "普通");
+  // The file itself holds code page 932 text only.
+  EXPECT_NE(stored.find("\x95\x81\x92\xCA"), std::string::npos);
 }
 
 TEST(Utf8Document, TitlesGoIntoTheSideFileAsShiftJisAndReadBackExactly) {
