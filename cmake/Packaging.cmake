@@ -53,6 +53,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "xdg-utils, qt6-translations-l10n, fonts-ipafont-gothic, fonts-ipafont-mincho")
+    "xdg-utils, qt6-translations-l10n, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-noto-color-emoji")
 
 include(CPack)

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev     # the window
   qt6-translations-l10n                         # Qt's own dialogs in Japanese
   fonts-noto-cjk                                # a Japanese font for the grid
+  fonts-noto-color-emoji                        # emoji in UTF-8 files
   fonts-ipafont-gothic fonts-ipafont-mincho     # Japanese fonts for print whose PDF text searches right
   libgtest-dev libgmock-dev                     # tests
   xvfb xauth                                    # the window's screenshot

@@ -13,6 +13,7 @@ Answer BatchPrompter::Show(const Prompt& prompt) {
     case Buttons::OkCancel: return Answer::Ok;
     case Buttons::YesNo:
     case Buttons::YesNoCancel: break;
+    case Buttons::YesNoDefaultNo: return Answer::No;
   }
   return Answer::Yes;
 }

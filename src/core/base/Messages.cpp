@@ -17,6 +17,7 @@ constexpr BoxLook kYesNoCancel{Sound::Question, BoxStyle::Confirmation, Buttons:
 constexpr BoxLook kOkCancel{Sound::Question, BoxStyle::Confirmation, Buttons::OkCancel};
 constexpr BoxLook kInformationYesNo{Sound::Question, BoxStyle::Information, Buttons::YesNo};
 constexpr BoxLook kWarningYesNo{Sound::Exclamation, BoxStyle::Warning, Buttons::YesNo};
+constexpr BoxLook kWarningNoYes{Sound::Exclamation, BoxStyle::Warning, Buttons::YesNoDefaultNo};
 constexpr BoxLook kInformation{Sound::Information, BoxStyle::Information, Buttons::Ok};
 
 struct Entry {
@@ -48,7 +49,7 @@ Entry EntryOf(MessageId id) {
     case MessageId::TextNotUtf8: return {"UTF-8 に変換できない文字があります。", kWarning};
     case MessageId::EncodingLossQuestion:
       return {"{1} 個のセルに {2} で表せない文字があります。\n{3}\n\n"
-              "これらの文字を「?」に置き換えて保存しますか？", kWarningYesNo};
+              "これらの文字を「?」に置き換えて保存しますか？", kWarningNoYes};
     case MessageId::PrintFormatLoadFailed: return {"書式の読込に失敗しました。"};
     case MessageId::SettingsReadFailed: return {"レジストリの読込に失敗しました。", kWarning};
     case MessageId::SettingsWriteFailed: return {"レジストリへの記録に失敗しました。", kErrorNote};

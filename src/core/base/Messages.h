@@ -13,7 +13,8 @@ enum class Sound { Default, Question, Exclamation, Information, Hand };
 // The look of a box (its icon and title).
 enum class BoxStyle { Confirmation, Information, Warning, Error };
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose Yes gives something up; Enter answers No.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 
 // How a message is shown in a box: its beep, its style and its buttons.
 struct BoxLook {

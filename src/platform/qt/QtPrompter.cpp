@@ -62,9 +62,10 @@ Answer QtPrompter::Show(const Prompt& prompt) {
       box.setEscapeButton(cancel);
       break;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
       yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
       no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-      box.setDefaultButton(yes);
+      box.setDefaultButton(prompt.buttons == Buttons::YesNo ? yes : no);
       box.setEscapeButton(no);
       break;
   }

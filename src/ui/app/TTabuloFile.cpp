@@ -31,7 +31,7 @@ bool SamePath(const std::string& a, const std::string& b) { return UpperCase(a) 
 // The open and append dialogs' choice of encoding, "自動判別" first.
 platform::FileDialogChoice EncodingList() {
   platform::FileDialogChoice choice;
-  choice.label = "エンコード:";
+  choice.label = "エンコード(&E):";
   for (const QString& name : OpenEncodingNames()) choice.entries.push_back(name.toStdString());
   return choice;
 }

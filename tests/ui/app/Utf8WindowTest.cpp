@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include <functional>
 
 #include "core/locale/TextConverter.h"
+#include "support/ModalSteps.h"
 #include "support/TestFiles.h"
 #include "support/WindowFixture.h"
 #include "ui/app/GridModel.h"
@@ -81,6 +84,42 @@ class Utf8WindowTest final : public QObject {
     f.Action("mmFind")->trigger();
     QCOMPARE(f.Grid().Col(), 2);
     QCOMPARE(f.Grid().Row(), 2);
+  }
+
+  // Sorting and narrowing a UTF-8 table: the dialogs list its titles, the
+  // narrowed window is titled with the condition and holds the matches.
+  void aUtf8TableSortsAndNarrows() {
+    Fixture f;
+    f.OpenFile(f.Write("u.csv", "\xEF\xBB\xBFあ,😀\r\nイ,🍣\r\nア,😀\r\n"));
+    test::OnDialog([](QWidget& dialog) {
+      auto* columns = dialog.findChild<QListWidget*>("LBNoSort");
+      QVERIFY(columns->item(1)->text().endsWith(QStringLiteral(":😀")));
+      columns->item(0)->setSelected(true);
+      dialog.findChild<QPushButton*>("BtnGoWrite")->click();
+      dialog.findChild<QPushButton*>("btnOk")->click();
+    });
+    f.Action("mmSort")->trigger();
+    QCOMPARE(f.Shown(1, 1) + f.Shown(1, 2) + f.Shown(1, 3), QStringLiteral("アあイ"));  // as a Shift-JIS copy sorts
+
+    f.platform.prompter.Then(Answer::Ok);  // the number of matches
+    f.platform.prompter.Then(Answer::No);  // no write-back
+    test::OnDialog([](QWidget& dialog) {
+      dialog.findChild<QComboBox*>("CBK1")->setCurrentIndex(2);
+      dialog.findChild<QLineEdit*>("EditS1")->setText(QStringLiteral("😀"));
+      dialog.findChild<QPushButton*>("btnOk")->click();
+    });
+    bool checked = false;
+    test::OnNarrowedWindow([&checked](TTabulo& narrowed) {
+      QCOMPARE(narrowed.Grid().RowCount(), 3);
+      QVERIFY(narrowed.windowTitle().contains(QStringLiteral(" →選択( [")));
+      QVERIFY(narrowed.windowTitle().contains(QStringLiteral(" 含む 😀] )")));
+      QCOMPARE(narrowed.findChild<QLabel*>("SBar1Encoding")->text(), QStringLiteral("UTF-8 (BOM付き)"));
+      checked = true;
+      narrowed.findChild<QAction*>("mmSentakuOff")->trigger();
+    });
+    f.Action("mmSentaku")->trigger();
+    QVERIFY(checked);
+    QVERIFY(f.platform.prompter.AllAnswered());
   }
 
   void theOpenDialogsChoiceOverridesDetection() {
