@@ -83,15 +83,16 @@ std::string ExtractField(std::string_view line, Delimiter delimiter, int index) 
   return text;
 }
 
-MergeSource MergeSource::Read(const std::filesystem::path& path, TextEncoding encoding) {
+MergeSource MergeSource::Read(const std::filesystem::path& path, TextEncoding encoding, EncodingChoice choice) {
   // A file in the document's encoding is read straight into the lines'
   // buffer; only one to convert is held whole first.
-  if (SniffFile(path) == FileEncoding{encoding, false}) return MergeSource(TextLines::Read(path));
-  return FromBytes(ReadWholeFile(path), encoding);
+  const FileEncoding plain{encoding, false};
+  if (ChooseEncoding(choice, SniffFile(path)) == plain) return MergeSource(TextLines::Read(path));
+  return FromBytes(ReadWholeFile(path), encoding, choice);
 }
 
-MergeSource MergeSource::FromBytes(std::string_view bytes, TextEncoding encoding) {
-  const FileEncoding found = DetectEncoding(bytes);
+MergeSource MergeSource::FromBytes(std::string_view bytes, TextEncoding encoding, EncodingChoice choice) {
+  const FileEncoding found = ChooseEncoding(choice, DetectEncoding(bytes));
   if (found.byteOrderMark) bytes.remove_prefix(kUtf8ByteOrderMark.size());
   if (found.encoding == encoding) return MergeSource(TextLines::FromBytes(bytes));
   // Line breaks, quotes and delimiters are the same bytes in both

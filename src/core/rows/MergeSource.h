@@ -9,6 +9,7 @@
 #include "core/document/Delimiter.h"
 #include "core/document/TextLines.h"
 #include "core/locale/Cp932.h"
+#include "core/locale/EncodingDetection.h"
 
 namespace tabulo {
 
@@ -28,11 +29,13 @@ class MergeSource {
  public:
   // Reads the file; throws FileError when it cannot be read. Its text is
   // put into `encoding`, the document's, when its bytes show the other one
-  // (see EncodingSniffer; a byte-order mark is dropped): ConvertError when a
-  // character cannot be held there.
-  static MergeSource Read(const std::filesystem::path& path, TextEncoding encoding = TextEncoding::ShiftJis);
+  // (see EncodingSniffer, which `choice` overrides; a byte-order mark is
+  // dropped): ConvertError when a character cannot be held there.
+  static MergeSource Read(const std::filesystem::path& path, TextEncoding encoding = TextEncoding::ShiftJis,
+                          EncodingChoice choice = EncodingChoice::Auto);
   // The same from bytes already in memory.
-  static MergeSource FromBytes(std::string_view bytes, TextEncoding encoding = TextEncoding::ShiftJis);
+  static MergeSource FromBytes(std::string_view bytes, TextEncoding encoding = TextEncoding::ShiftJis,
+                               EncodingChoice choice = EncodingChoice::Auto);
 
   // Lines end at CR LF, CR or LF; a last line without a break counts, a
   // final break adds no empty line.

@@ -31,4 +31,11 @@ EncodingChoice OpenEncodingAt(int index) {
   }
 }
 
+platform::FileDialogChoice EncodingList() {
+  platform::FileDialogChoice choice;
+  choice.label = "エンコード(&E):";
+  for (const QString& name : OpenEncodingNames()) choice.entries.push_back(name.toStdString());
+  return choice;
+}
+
 }  // namespace tabulo::ui

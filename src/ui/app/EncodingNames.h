@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "core/locale/EncodingDetection.h"
+#include "platform/Services.h"
 
 namespace tabulo::ui {
 
@@ -18,5 +19,7 @@ QString EncodingName(const FileEncoding& encoding);
 // The open dialogs' choice: detected, or either encoding.
 QStringList OpenEncodingNames();
 EncodingChoice OpenEncodingAt(int index);
+// That choice as a file dialog offers it, "自動判別" chosen.
+platform::FileDialogChoice EncodingList();
 
 }  // namespace tabulo::ui

@@ -28,14 +28,6 @@ constexpr std::size_t kHistoryMenuItems = 21;
 
 bool SamePath(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
 
-// The open and append dialogs' choice of encoding, "自動判別" first.
-platform::FileDialogChoice EncodingList() {
-  platform::FileDialogChoice choice;
-  choice.label = "エンコード(&E):";
-  for (const QString& name : OpenEncodingNames()) choice.entries.push_back(name.toStdString());
-  return choice;
-}
-
 // The open and append dialogs differ only in their title and in taking several files.
 platform::FileDialogOptions CsvOpenDialog(const char* title, bool multiple, const FileHistory& history,
                                           const std::filesystem::path& fallbackFolder,

@@ -5,6 +5,7 @@
 
 #include "core/rows/Merge.h"
 #include "core/rows/MergeSource.h"
+#include "ui/app/EncodingNames.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/CsvFileFilter.h"
 #include "ui/app/GridView.h"
@@ -22,6 +23,8 @@ void TTabulo::mmHeigouClick() {
   std::error_code noFolder;  // a working folder that is gone leaves the dialog to choose
   dialog.initialFolder = std::filesystem::current_path(noFolder);
   dialog.mustExist = true;
+  platform::FileDialogChoice encoding = EncodingList();
+  dialog.choice = &encoding;
   const std::vector<std::filesystem::path> files = m_services.fileDialogs.Open(dialog);
   if (files.empty()) return;
   repaint();
@@ -29,7 +32,7 @@ void TTabulo::mmHeigouClick() {
   std::optional<MergeSource> other;
   if (!RunCommand(m_services.prompter, [&] {
         BusyCursor busy;
-        other = MergeSource::Read(files.front(), m_document.grid.Encoding().encoding);
+        other = MergeSource::Read(files.front(), m_document.grid.Encoding().encoding, OpenEncodingAt(encoding.chosen));
       })) {
     return;
   }

@@ -52,6 +52,23 @@ TEST(MergeSource, DelimiterFieldCountAndLabels) {
   EXPECT_EQ(MergeSource::FromBytes("").FieldCount(), 0);
 }
 
+// The other file is put into the document's encoding as its bytes show it,
+// or as the user said it is.
+TEST(MergeSource, TheEncodingChoiceOverridesDetection) {
+  const std::string utf8 = "\xEF\xBB\xBF" "題,a\n";
+  EXPECT_EQ(MergeSource::FromBytes(utf8).Labels()[0], Sjis("題"));
+  EXPECT_EQ(MergeSource::FromBytes(utf8, TextEncoding::Utf8).Labels()[0], "題");
+  // Told Shift-JIS, the mark and the bytes stay what they are.
+  EXPECT_EQ(MergeSource::FromBytes(utf8, TextEncoding::ShiftJis, EncodingChoice::ShiftJis).Labels()[0],
+            "\xEF\xBB\xBF" "題");
+  const std::string sjis = Sjis("題,a\n");
+  EXPECT_EQ(MergeSource::FromBytes(sjis, TextEncoding::Utf8).Labels()[0], "題");
+  test::TempDir dir;
+  test::WriteFile(dir / "o.csv", "\xE3\x81\x82,b\n");  // "あ" in UTF-8
+  EXPECT_EQ(MergeSource::Read(dir / "o.csv", TextEncoding::Utf8, EncodingChoice::Utf8).Labels()[0], "あ");
+  EXPECT_EQ(MergeSource::Read(dir / "o.csv", TextEncoding::ShiftJis).Labels()[0], Sjis("あ"));
+}
+
 TEST(Merge, ReplaceAndAppendOnRowsWithTheKey) {
   TableDocument grid = GridOf({{"1", "old", "x"}, {"2", "old", "y"}, {"3", "old", "z"}, {"1", "", ""}});
   const MergeSource other = MergeSource::FromBytes("1,one,A\n3,three,C\n");
