@@ -11,13 +11,13 @@ constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
 std::string FormatField(std::string_view text, std::size_t width, std::size_t precision, TextEncoding encoding) {
   std::size_t end = 0;
-  while (end < text.size()) {
-    const std::size_t next = end + CharLength(text, end, encoding);
-    if (next > precision) break;
-    end = next;
+  std::size_t columns = 0;
+  while (end < text.size() && columns + CharColumns(text, end, encoding) <= precision) {
+    columns += CharColumns(text, end, encoding);
+    end += CharLength(text, end, encoding);
   }
   std::string field(text.substr(0, end));
-  if (field.size() < width) field.append(width - field.size(), ' ');
+  if (columns < width) field.append(width - columns, ' ');
   return field;
 }
 

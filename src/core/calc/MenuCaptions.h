@@ -8,8 +8,9 @@
 
 namespace tabulo {
 
-// printf's "%-W.Ps": at most `precision` bytes, never cutting a character
-// in two, then blanks up to `width` bytes.
+// printf's "%-W.Ps" counted in columns (CharColumns; a code page 932
+// text's bytes): at most `precision` columns, never cutting a character in
+// two, then blanks up to `width` columns.
 std::string FormatField(std::string_view text, std::size_t width, std::size_t precision,
                         TextEncoding encoding = TextEncoding::ShiftJis);
 

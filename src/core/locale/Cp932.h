@@ -217,14 +217,28 @@ constexpr std::string_view TrimRightBlanks(std::string_view text) noexcept {
 
 constexpr std::string_view TrimBlanks(std::string_view text) noexcept { return TrimRightBlanks(TrimLeftBlanks(text)); }
 
-// `text` cut to at most `width` bytes without splitting a character, then
-// padded with blanks to `width` bytes: a fixed-width field of a list entry
-// that never shows half a double-byte character.
+// The columns a character takes in a fixed-pitch list: as many as its code
+// page 932 form has bytes (one for ASCII and half-width katakana, two for
+// the rest), so that a UTF-8 text lines up as its Shift-JIS copy does.
+constexpr std::size_t CharColumns(std::string_view text, std::size_t pos, TextEncoding encoding) noexcept {
+  const std::size_t length = CharLength(text, pos, encoding);
+  if (encoding == TextEncoding::ShiftJis || length == 1) return length;
+  const char32_t code = Utf8CodePoint(text.substr(pos, length));
+  return code >= 0xFF61 && code <= 0xFF9F ? 1 : 2;
+}
+
+// `text` cut to at most `width` columns (CharColumns) without splitting a
+// character, then padded with blanks to `width` columns: a fixed-width field
+// of a list entry that never shows half a double-byte character.
 inline std::string PadOrCut(std::string_view text, std::size_t width, TextEncoding encoding = TextEncoding::ShiftJis) {
   std::size_t end = 0;
-  while (end < text.size() && end + CharLength(text, end, encoding) <= width) end += CharLength(text, end, encoding);
+  std::size_t columns = 0;
+  while (end < text.size() && columns + CharColumns(text, end, encoding) <= width) {
+    columns += CharColumns(text, end, encoding);
+    end += CharLength(text, end, encoding);
+  }
   std::string field(text.substr(0, end));
-  field.resize(width, ' ');
+  field.append(width - columns, ' ');
   return field;
 }
 

@@ -47,7 +47,10 @@ TEST(Utf8Characters, SearchesFindWholeCharactersOnly) {
   EXPECT_EQ(FindText(text, "い", 0, kUtf8), 5U);
   EXPECT_EQ(FindWholeText(text, "\x81\x83", 0, kUtf8), std::string_view::npos);
   EXPECT_EQ(FindWholeText(text, "ぃ", 0, kUtf8), 9U);
-  EXPECT_EQ(PadOrCut("あいう", 8, kUtf8), "あい  ");
+  // A list field counts columns as the Shift-JIS copy's bytes.
+  EXPECT_EQ(PadOrCut("あいう", 8, kUtf8), "あいう  ");
+  EXPECT_EQ(PadOrCut("あいう", 5, kUtf8), "あい ");
+  EXPECT_EQ(PadOrCut("ｱｲ😀x", 5, kUtf8), "ｱｲ😀x");
   // Read as code page 932, the same bytes pair up differently.
   EXPECT_EQ(PadOrCut("あいう", 8, kSjis), "\xE3\x81\x82\xE3\x81\x84\xE3\x81");
 }
