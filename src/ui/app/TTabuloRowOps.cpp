@@ -10,6 +10,7 @@
 
 #include "ui/app/DocumentText.h"
 #include "core/document/DocumentOperations.h"
+#include "core/document/EncodingConversion.h"
 #include "core/locale/Encoding.h"
 #include "core/rows/Filter.h"
 #include "core/rows/Narrowing.h"
@@ -91,6 +92,11 @@ bool TTabulo::ShowNarrowed(const std::vector<int>& rows, const QString& caption)
   const bool done = RunEdit("絞り込み", [&] {
     BusyCursor busy;
     SuspendedUpdates frozen(SGCSV);
+    // A narrowed window saved in the other encoding holds its texts in that
+    // one: they come back in this document's.
+    if (window.Grid().Encoding().encoding != m_document.grid.Encoding().encoding) {
+      ConvertDocumentEncoding(window.Grid(), m_document.grid.Encoding(), true);
+    }
     WriteBackNarrowed(m_document.grid, window.Grid(), rows, m_progress.get());
     DeleteMarkedRows(m_document.grid, m_progress.get());
   });

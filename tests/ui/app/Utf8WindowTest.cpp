@@ -101,8 +101,9 @@ class Utf8WindowTest final : public QObject {
     f.Action("mmSort")->trigger();
     QCOMPARE(f.Shown(1, 1) + f.Shown(1, 2) + f.Shown(1, 3), QStringLiteral("アあイ"));  // as a Shift-JIS copy sorts
 
-    f.platform.prompter.Then(Answer::Ok);  // the number of matches
-    f.platform.prompter.Then(Answer::No);  // no write-back
+    f.platform.prompter.Then(Answer::Ok);   // the number of matches
+    f.platform.prompter.Then(Answer::Yes);  // "?" for the emoji
+    f.platform.prompter.Then(Answer::Yes);  // write back
     test::OnDialog([](QWidget& dialog) {
       dialog.findChild<QComboBox*>("CBK1")->setCurrentIndex(2);
       dialog.findChild<QLineEdit*>("EditS1")->setText(QStringLiteral("😀"));
@@ -114,12 +115,19 @@ class Utf8WindowTest final : public QObject {
       QVERIFY(narrowed.windowTitle().contains(QStringLiteral(" →選択( [")));
       QVERIFY(narrowed.windowTitle().contains(QStringLiteral(" 含む 😀] )")));
       QCOMPARE(narrowed.findChild<QLabel*>("SBar1Encoding")->text(), QStringLiteral("UTF-8 (BOM付き)"));
+      // Saved as Shift-JIS there, its texts still come back as UTF-8.
+      QVERIFY(narrowed.ChangeEncoding(FileEncoding{}));
+      QCOMPARE(narrowed.Grid().Cell(1, 1), std::string_view(test::Sjis("ア")));
       checked = true;
       narrowed.findChild<QAction*>("mmSentakuOff")->trigger();
     });
     f.Action("mmSentaku")->trigger();
     QVERIFY(checked);
     QVERIFY(f.platform.prompter.AllAnswered());
+    QCOMPARE(f.EncodingPanel(), QStringLiteral("UTF-8 (BOM付き)"));
+    QCOMPARE(f.Grid().Cell(1, 1), std::string_view("ア"));
+    QCOMPARE(f.Grid().Cell(2, 1), std::string_view("?"));
+    QCOMPARE(f.Grid().Cell(2, 3), std::string_view("🍣"));
   }
 
   void theOpenDialogsChoiceOverridesDetection() {
