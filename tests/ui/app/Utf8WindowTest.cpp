@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -128,6 +129,33 @@ class Utf8WindowTest final : public QObject {
     QCOMPARE(f.Grid().Cell(1, 1), std::string_view("ア"));
     QCOMPARE(f.Grid().Cell(2, 1), std::string_view("?"));
     QCOMPARE(f.Grid().Cell(2, 3), std::string_view("🍣"));
+  }
+
+  // A formula names a UTF-8 title; the replace dialog lists the titles and
+  // joins a typed emoji.
+  void formulasAndReplacesTakeTheDocumentsText() {
+    Fixture f;
+    f.platform.prompter.Then(Answer::Yes);  // the first line holds the titles
+    f.window->OpenCsvFile(f.Write("u.csv", "数量😀,メモ\r\n2,a\r\n3,b\r\n"));
+    f.window->CalcLine()->setEditText(QStringLiteral("[数量😀] * 10"));
+    f.Select({2, 1, 2, 2});
+    f.platform.prompter.Then(Answer::Yes);  // run the formula over the selection
+    f.window->BtnDoCalcClick();
+    QCOMPARE(f.Grid().Cell(2, 2), std::string_view("30"));
+    // The history lives in the settings as Shift-JIS: an emoji formula stays out of it.
+    QCOMPARE(f.window->CalcLine()->count(), 0);
+
+    f.Select({2, 1, 2, 2});
+    test::OnDialog([](QWidget& dialog) {
+      dialog.findChild<QRadioButton*>("RGMethod2")->click();  // データ連結
+      auto* front = dialog.findChild<QComboBox*>("CBPreData");
+      QCOMPARE(front->itemText(1), QStringLiteral("数量😀"));
+      front->setCurrentIndex(1);
+      dialog.findChild<QComboBox*>("CBNextData")->setEditText(QStringLiteral("🍣"));
+      dialog.findChild<QPushButton*>("btnOk")->click();
+    });
+    f.Action("mmReplace")->trigger();
+    QCOMPARE(f.Grid().Cell(2, 1), std::string_view("220🍣"));
   }
 
   void theOpenDialogsChoiceOverridesDetection() {
