@@ -1,11 +1,11 @@
 #include "core/print/PrintFormatFile.h"
 
-#include "core/document/StoredTitle.h"
 #include "core/base/ByteReader.h"
 #include "core/base/ByteWriter.h"
 #include "core/base/Errors.h"
 #include "core/base/FileIo.h"
 #include "core/base/Messages.h"
+#include "core/document/StoredTitle.h"
 
 namespace tabulo {
 

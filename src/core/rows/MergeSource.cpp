@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/FileIo.h"
 #include "core/document/FieldList.h"
 #include "core/document/SplitLine.h"
-#include "core/base/FileIo.h"
 #include "core/locale/Cp932.h"
 #include "core/locale/EncodingDetection.h"
 #include "core/locale/TextConverter.h"

@@ -1,5 +1,6 @@
-#include "core/base/Errors.h"
 #include "ui/app/DocumentText.h"
+
+#include "core/base/Errors.h"
 
 #include "core/locale/TextConverter.h"
 

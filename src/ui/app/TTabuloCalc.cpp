@@ -11,12 +11,11 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "ui/app/DocumentText.h"
 #include "core/app/Navigation.h"
 #include "core/base/Errors.h"
 #include "core/calc/FormulaRuns.h"
-#include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"

@@ -10,17 +10,17 @@
 
 #include <algorithm>
 
+#include "core/base/Errors.h"
 #include "core/editing/CharClassCommands.h"
 #include "core/editing/DateInsert.h"
 #include "core/editing/DateReformat.h"
 #include "core/editing/NumberReformat.h"
 #include "core/editing/Replace.h"
 #include "core/editing/Trimming.h"
-#include "core/base/Errors.h"
 #include "core/locale/Encoding.h"
 #include "core/locale/TextConverter.h"
-#include "ui/app/DocumentText.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
 #include "ui/editing/RangeCommandCaptions.h"

@@ -1,11 +1,10 @@
 // Duplicate rows: shown in a narrowed window, or the later rows of each group
 // deleted.
 
-#include "ui/app/DocumentText.h"
-#include "core/locale/Encoding.h"
 #include "core/rows/Duplicates.h"
 #include "core/rows/Narrowing.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"

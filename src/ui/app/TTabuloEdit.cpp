@@ -11,7 +11,6 @@
 
 #include "core/calc/Aggregation.h"
 #include "core/editing/RangeOps.h"
-#include "core/locale/Encoding.h"
 #include "core/locale/TextConverter.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/GridModel.h"

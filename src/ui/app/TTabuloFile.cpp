@@ -6,14 +6,14 @@
 #include <QMenu>
 
 #include "core/base/FileIo.h"
-#include "core/document/EncodingConversion.h"
-#include "ui/app/EncodingNames.h"
 #include "core/document/CsvOpen.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/DocumentWriter.h"
+#include "core/document/EncodingConversion.h"
 #include "core/locale/CaseMapping.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/CsvFileFilter.h"
+#include "ui/app/EncodingNames.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/ProgressBarSink.h"

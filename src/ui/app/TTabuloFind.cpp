@@ -9,9 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/app/DocumentText.h"
-#include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"

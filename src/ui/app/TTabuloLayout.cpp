@@ -21,8 +21,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/app/GridModel.h"
 #include "ui/app/EncodingNames.h"
+#include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/OwnerCentre.h"
 #include "ui/app/ProgressBarSink.h"

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/app/DocumentText.h"
 #include "core/app/SettingsLocation.h"
 #include "core/app/TabuloCnf.h"
 #include "core/base/Errors.h"
@@ -22,11 +21,12 @@
 #include "core/fixed/FixedFieldCnf.h"
 #include "core/print/PrintFormatFile.h"
 #include "ui/app/CommandRunner.h"
-#include "ui/print/paint/GlyphWidths.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
 #include "ui/print/QtPrinterSystem.h"
+#include "ui/print/paint/GlyphWidths.h"
 
 namespace tabulo::ui {
 namespace {

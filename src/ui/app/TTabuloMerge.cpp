@@ -5,9 +5,9 @@
 
 #include "core/rows/Merge.h"
 #include "core/rows/MergeSource.h"
-#include "ui/app/EncodingNames.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/CsvFileFilter.h"
+#include "ui/app/EncodingNames.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"
 #include "ui/rows/THeigouForm.h"

@@ -8,14 +8,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ui/app/DocumentText.h"
 #include "core/document/DocumentOperations.h"
 #include "core/document/EncodingConversion.h"
-#include "core/locale/Encoding.h"
 #include "core/rows/Filter.h"
 #include "core/rows/Narrowing.h"
 #include "core/rows/Sort.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/TTabulo.h"

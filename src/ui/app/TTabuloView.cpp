@@ -12,17 +12,17 @@
 #include <QStyle>
 
 #include "core/app/ColumnWidths.h"
-#include "ui/app/EncodingNames.h"
 #include "core/document/DocumentOperations.h"
+#include "platform/qt/FontMapping.h"
 #include "ui/app/CellDelegate.h"
 #include "ui/app/CommandRunner.h"
-#include "ui/print/paint/GlyphWidths.h"
+#include "ui/app/EncodingNames.h"
 #include "ui/app/GridModel.h"
 #include "ui/app/GridView.h"
 #include "ui/app/ProgressBarSink.h"
 #include "ui/app/TTabulo.h"
 #include "ui/app/VersionFormCSV.h"
-#include "platform/qt/FontMapping.h"
+#include "ui/print/paint/GlyphWidths.h"
 
 namespace tabulo::ui {
 

@@ -1,4 +1,3 @@
-#include "ui/app/DocumentText.h"
 #include "ui/calc/TCalcForm.h"
 
 #include <QButtonGroup>
@@ -17,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/Errors.h"
-#include "core/locale/Encoding.h"
+#include "ui/app/DocumentText.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/OwnerCentre.h"
 #include "ui/app/ProgressBarSink.h"

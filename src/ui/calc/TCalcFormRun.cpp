@@ -8,14 +8,13 @@
 #include <QListWidget>
 #include <QTabWidget>
 
-#include "core/locale/TextConverter.h"
-#include "ui/app/DocumentText.h"
 #include "core/app/Navigation.h"
 #include "core/base/Errors.h"
 #include "core/calc/FormulaRuns.h"
 #include "core/document/EditTransaction.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/app/DocumentText.h"
 #include "ui/calc/TCalcForm.h"
 
 namespace tabulo::ui {

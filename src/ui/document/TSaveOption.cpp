@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/app/EncodingNames.h"
 #include "ui/app/ChosenCaption.h"
+#include "ui/app/EncodingNames.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
 

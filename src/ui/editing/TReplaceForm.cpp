@@ -15,13 +15,12 @@
 #include <array>
 
 #include "core/base/Errors.h"
-#include "core/locale/Encoding.h"
-#include "ui/app/DocumentText.h"
 #include "ui/app/ChosenCaption.h"
-#include "ui/app/HelpContexts.h"
-#include "ui/app/QuestionDialog.h"
 #include "ui/app/CommandButtons.h"
+#include "ui/app/DocumentText.h"
+#include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
+#include "ui/app/QuestionDialog.h"
 
 namespace tabulo::ui {
 namespace {

@@ -1,8 +1,7 @@
 #include "ui/print/ColumnFieldTexts.h"
 
-#include "core/locale/TextConverter.h"
 #include "core/document/ColumnAttributes.h"
-#include "core/locale/Encoding.h"
+#include "core/locale/TextConverter.h"
 #include "ui/print/ColumnWidthText.h"
 
 namespace tabulo::ui {

@@ -3,7 +3,6 @@
 
 #include "core/base/Messages.h"
 #include "core/locale/TextConverter.h"
-#include "core/locale/Encoding.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/print/ColumnWidthText.h"

@@ -13,16 +13,15 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/app/ChosenCaption.h"
+#include "ui/app/CommandButtons.h"
 #include "ui/app/CommandRunner.h"
 #include "ui/app/DocumentText.h"
-#include "core/locale/Encoding.h"
-#include "ui/app/ChosenCaption.h"
 #include "ui/app/HelpContexts.h"
-#include "ui/app/QuestionDialog.h"
-#include "ui/rows/OperatorBox.h"
-#include "ui/app/CommandButtons.h"
 #include "ui/app/NamedControl.h"
+#include "ui/app/QuestionDialog.h"
 #include "ui/rows/CompareOptionBoxes.h"
+#include "ui/rows/OperatorBox.h"
 
 namespace tabulo::ui {
 namespace {

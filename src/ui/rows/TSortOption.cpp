@@ -12,13 +12,12 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/app/DocumentText.h"
 #include "core/locale/Cp932.h"
-#include "core/locale/Encoding.h"
-#include "ui/app/HelpContexts.h"
-#include "ui/app/QuestionDialog.h"
 #include "ui/app/CommandButtons.h"
+#include "ui/app/DocumentText.h"
+#include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
+#include "ui/app/QuestionDialog.h"
 
 namespace tabulo::ui {
 namespace {
