@@ -1,5 +1,6 @@
 // Applies arbitrary bytes as a side file and as a print-format file to a
-// small document: either they apply or the documented fallback happens.
+// small document (print formats for both encodings): either they apply or
+// the documented fallback happens.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,11 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int c = 0; c < document.grid.ColCount(); ++c) {
     if (document.grid.ColWidth(c) < 0) std::abort();
   }
-  std::vector<tabulo::TGPItem> columns(3);
-  tabulo::TGridPrintInfo info;
-  try {
-    tabulo::ApplyPrintFormat(bytes, info, columns);
-  } catch (const tabulo::TabuloError&) {
+  // Titles of a UTF-8 document come back from their stored form too.
+  for (const auto encoding : {tabulo::TextEncoding::ShiftJis, tabulo::TextEncoding::Utf8}) {
+    std::vector<tabulo::TGPItem> columns(3);
+    tabulo::TGridPrintInfo info;
+    try {
+      tabulo::ApplyPrintFormat(bytes, info, columns, encoding);
+    } catch (const tabulo::TabuloError&) {
+    }
   }
   return 0;
 }
