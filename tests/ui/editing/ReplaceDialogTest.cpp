@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/base/Errors.h"
 #include "platform/ScriptedServices.h"
 #include "support/TestFiles.h"
 #include "ui/editing/TReplaceForm.h"
@@ -153,6 +154,26 @@ class ReplaceDialogTest final : public QObject {
     });
     request = {};
     QVERIFY(!AskReplace(nullptr, services, grid, request));
+  }
+
+  // A character the document cannot hold is typed without harm and
+  // reported when the dialog is accepted (the window shows the message).
+  void aTextTheDocumentCannotHoldIsReportedOnAccepting() {
+    platform::ScriptedPlatform platform;
+    platform::Services services = platform.AsServices();
+    TableDocument grid;
+    grid.SetColCount(2);
+    grid.SetRowCount(2);
+    ReplaceRequest request;
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<TReplaceForm*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      dialog->findChild<QRadioButton*>("RGMethod1")->click();  // 検索置換
+      dialog->findChild<QComboBox*>("CBPreData")->setEditText(QStringLiteral("😀"));
+      dialog->findChild<QComboBox*>("CBNextData")->setEditText(QStringLiteral("x"));
+      dialog->findChild<QPushButton*>("btnOk")->click();
+    });
+    QVERIFY_THROWS_EXCEPTION(ConvertError, AskReplace(nullptr, services, grid, request));
   }
 };
 
