@@ -37,7 +37,7 @@ void MeasureRows(const TableDocument& grid, int first, int last, bool formatted,
       }
       // A text this short cannot be wider than the widest so far.
       if (text.size() * perByte <= static_cast<std::size_t>(widest[index])) continue;
-      widest[index] = std::max(widest[index], measure.Width(text));
+      widest[index] = std::max(widest[index], col == 0 ? measure.LabelWidth(text) : measure.Width(text));
     }
   }
 }
@@ -87,7 +87,8 @@ void FitColumnWidths(TableDocument& grid, int first, int last, bool formatted, c
   const int cellPadding = 2 * layout.margin + layout.gridLineWidth;
   for (int col = first; col <= last; ++col) {
     const int widestCell = widest[static_cast<std::size_t>(col - first)];
-    int width = std::max(measure.Width(grid.Cell(col, 0)) + layout.headerPadding,
+    const std::string_view title = grid.Cell(col, 0);
+    int width = std::max((col == 0 ? measure.LabelWidth(title) : measure.Width(title)) + layout.headerPadding,
                          widestCell + (col == 0 ? layout.headerPadding : cellPadding));
     if (width >= layout.clientWidth) {
       width = layout.clientWidth - 2 * layout.gridLineWidth - (grid.ColWidth(0) + layout.gridLineWidth);

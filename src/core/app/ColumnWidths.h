@@ -8,12 +8,15 @@ namespace tabulo {
 
 class ProgressSink;
 
-// Measures code page 932 text in pixels with the grid's font. Width may be
+// Measures a document's text in pixels with the grid's font. Width may be
 // called from several threads at once.
 class TextMeasure {
  public:
   virtual ~TextMeasure() = default;
   virtual int Width(std::string_view text) const = 0;
+  // The row-number column's texts, the program's own code page 932 whatever
+  // the document's encoding.
+  virtual int LabelWidth(std::string_view cp932) const { return Width(cp932); }
   // No text is wider than its byte count times this (lets fitting skip
   // texts too short to be the widest).
   virtual int MaxWidthPerByte() const = 0;

@@ -75,6 +75,29 @@ class ColumnFittingTest final : public QObject {
     VerifyEveryTextFits(*f.window);
   }
 
+  // A UTF-8 file gets the widths of its Shift-JIS copy, row numbers included;
+  // an emoji, which code page 932 lacks, still shows whole.
+  void aUtf8FileIsFittedAsItsShiftJisCopy() {
+    const std::string text = "名前,時間軸（年）,メモ\r\nｶﾀｶﾅ,2005年,C:\\表\r\n東京,2010年,ひらがな と 漢字\r\n";
+    std::vector<int> widths[2];
+    for (const bool utf8 : {false, true}) {
+      test::WindowFixture f;
+      test::WriteFile(f.dir / "t.csv", utf8 ? text : Sjis(text));
+      f.platform.prompter.Then(Answer::Yes);
+      f.window->OpenCsvFile(f.dir / "t.csv");
+      QCOMPARE(f.Grid().Encoding().encoding, utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
+      for (int col = 0; col < f.Grid().ColCount(); ++col) widths[utf8].push_back(f.Grid().ColWidth(col));
+      VerifyEveryTextFits(*f.window);
+    }
+    QCOMPARE(widths[1], widths[0]);
+
+    test::WindowFixture f;
+    test::WriteFile(f.dir / "e.csv", "名前,絵\r\n寿司,🍣🍣🍣\r\n");
+    f.platform.prompter.Then(Answer::Yes);
+    f.window->OpenCsvFile(f.dir / "e.csv");
+    VerifyEveryTextFits(*f.window);
+  }
+
   void aPublishedTableShowsWholeAfterFitting() {
     test::WindowFixture f;
     f.platform.prompter.Then(Answer::Yes);

@@ -69,6 +69,13 @@ GlyphWidths::GlyphWidths(const QFont& font, TextEncoding encoding)
   m_maxPerByte = std::max(m_maxPerByte, static_cast<int>((yen + kUnitsPerPixel - 1) / kUnitsPerPixel));
   if (encoding == TextEncoding::Utf8) {
     for (unsigned byte = 0; byte < 0x80; ++byte) m_unicodeAdvances[byte] = m_advances[byte];
+    // Emoji come from a font of their own, often wider than a kanji: a
+    // character outside code page 932 is taken as wide as the widest of them.
+    for (const char32_t emoji : {U'\U0001F600', U'\U0001F363', U'\U0001F44D', U'\u2764', U'\U0001F1EF'}) {
+      m_otherAdvance = std::max(m_otherAdvance, Units(metrics.horizontalAdvance(QString::fromUcs4(&emoji, 1))));
+    }
+    // The shortest such character takes two bytes.
+    m_maxPerByte = std::max(m_maxPerByte, static_cast<int>((m_otherAdvance + 2 * kUnitsPerPixel - 1) / (2 * kUnitsPerPixel)));
   }
 }
 
@@ -85,7 +92,10 @@ int GlyphWidths::Utf8Width(std::string_view text) const {
 }
 
 int GlyphWidths::Width(std::string_view text) const {
-  if (m_encoding == TextEncoding::Utf8) return Utf8Width(text);
+  return m_encoding == TextEncoding::Utf8 ? Utf8Width(text) : Cp932Width(text);
+}
+
+int GlyphWidths::Cp932Width(std::string_view text) const {
   // Without branches on the kind of character: a pair counts only when
   // CharLength would take it as one character.
   std::uint64_t units = 0;

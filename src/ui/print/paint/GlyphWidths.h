@@ -25,17 +25,19 @@ namespace tabulo::ui {
 //
 // A UTF-8 measure (`encoding`) takes each character of code page 932's
 // repertoire at the same advance, and every other character as wide as the
-// widest full-width one.
+// widest full-width one or emoji.
 class GlyphWidths final : public TextMeasure {
  public:
   explicit GlyphWidths(const QFont& font, TextEncoding encoding = TextEncoding::ShiftJis);
   int Width(std::string_view text) const override;
+  int LabelWidth(std::string_view cp932) const override { return Cp932Width(cp932); }
   int MaxWidthPerByte() const override { return m_maxPerByte; }
   const QFont& Font() const noexcept { return m_font; }
   TextEncoding Encoding() const noexcept { return m_encoding; }
 
  private:
   int Utf8Width(std::string_view text) const;
+  int Cp932Width(std::string_view text) const;
 
   QFont m_font;
   TextEncoding m_encoding;
