@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/base/Errors.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/CommandButtons.h"
 #include "ui/app/CommandRunner.h"
@@ -183,11 +184,17 @@ void TSentakuForm::CBKChange(int row) {
 }
 
 void TSentakuForm::ConditionChange(int row) {
-  const FilterCondition condition = ConditionOf(row);
+  FilterCondition condition = ChoicesOf(row);
+  // A text the document cannot hold shows yellow, as one that does not read
+  // as its treatment; OK reports it.
+  bool fits = false;
+  try {
+    condition.text = StoredText(m_encoding, EditS[row]->text());
+    fits = SearchTextConverts(condition.text, condition.treatment);
+  } catch (const ConvertError&) {
+  }
   QPalette palette = EditS[row]->palette();
-  palette.setColor(QPalette::Base, SearchTextConverts(condition.text, condition.treatment)
-                                       ? QWidget::palette().color(QPalette::Base)
-                                       : QColor(Qt::yellow));
+  palette.setColor(QPalette::Base, fits ? QWidget::palette().color(QPalette::Base) : QColor(Qt::yellow));
   EditS[row]->setPalette(palette);
   CBJ[row]->SetCondition(condition.column == 0, condition.treatment == FilterTreatment::String);
   bool anyText = false;
@@ -212,12 +219,17 @@ void TSentakuForm::UpdateModeLook() {
 }
 
 FilterCondition TSentakuForm::ConditionOf(int row) const {
+  FilterCondition condition = ChoicesOf(row);
+  condition.text = StoredText(m_encoding, EditS[row]->text());
+  return condition;
+}
+
+FilterCondition TSentakuForm::ChoicesOf(int row) const {
   FilterCondition condition;
   condition.column = std::max(0, CBK[row]->currentIndex());
   condition.treatment = condition.column == 0 ? FilterTreatment::String
                                               : static_cast<FilterTreatment>(std::max(0, CBType[row]->currentIndex()));
   condition.op = static_cast<FilterOperator>(std::max(0, CBJ[row]->currentIndex()));
-  condition.text = StoredText(m_encoding, EditS[row]->text());
   return condition;
 }
 

@@ -59,7 +59,11 @@ class TSentakuForm final : public QDialog {
   void PaintChoices();
   void btnOkClick();
   void BtnHelpClick();
+  // Condition `row` as chosen; throws ConvertError for a searched text the
+  // document cannot hold.
   FilterCondition ConditionOf(int row) const;
+  // The same without its searched text.
+  FilterCondition ChoicesOf(int row) const;
 
   platform::Services m_services;
   TextEncoding m_encoding;  // of the document the texts are for

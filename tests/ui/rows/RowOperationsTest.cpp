@@ -97,6 +97,21 @@ class RowOperationsTest final : public QObject {
     QCOMPARE(f.Column(1).size(), std::size_t{5});  // the document is as it was
   }
 
+  // A searched text code page 932 cannot hold is reported and the dialog
+  // stays open.
+  void aConditionTheDocumentCannotHoldIsReported() {
+    Fixture f;
+    f.platform.prompter.Then(Answer::Ok);
+    OnDialog([](QWidget& dialog) {
+      RunFilter(dialog, 1, "😀");
+      QVERIFY(dialog.isVisible());
+      dialog.findChild<QPushButton*>("btnAbort")->click();
+    });
+    f.Action("mmSentaku")->trigger();
+    QVERIFY(f.platform.prompter.Asked().back().text.find("Shift-JIS に変換できない文字") != std::string::npos);
+    QVERIFY(f.platform.prompter.AllAnswered());
+  }
+
   void noMatchIsReported() {
     Fixture f;
     f.platform.prompter.Then(Answer::Ok);
