@@ -17,6 +17,7 @@
 #include "core/base/Errors.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/CommandButtons.h"
+#include "ui/app/CommandRunner.h"
 #include "ui/app/DocumentText.h"
 #include "ui/app/HelpContexts.h"
 #include "ui/app/NamedControl.h"
@@ -132,7 +133,9 @@ void TReplaceForm::ConnectEvents() {
   connect(m_helpKey, &QShortcut::activated, this, &TReplaceForm::BtnHelpClick);
   connect(btnAbort, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnOk, &QPushButton::clicked, this, [this] {
-    if (ReplaceAllowed(Request())) accept();
+    // A typed text the document cannot hold is reported; the dialog stays.
+    bool allowed = false;
+    if (RunCommand(m_services.prompter, [&] { allowed = ReplaceAllowed(Request()); }) && allowed) accept();
   });
 }
 

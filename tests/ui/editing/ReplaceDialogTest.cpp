@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/base/Errors.h"
 #include "platform/ScriptedServices.h"
 #include "support/TestFiles.h"
 #include "ui/editing/TReplaceForm.h"
@@ -157,7 +156,7 @@ class ReplaceDialogTest final : public QObject {
   }
 
   // A character the document cannot hold is typed without harm and
-  // reported when the dialog is accepted (the window shows the message).
+  // reported when OK is pressed; the dialog stays open.
   void aTextTheDocumentCannotHoldIsReportedOnAccepting() {
     platform::ScriptedPlatform platform;
     platform::Services services = platform.AsServices();
@@ -172,8 +171,12 @@ class ReplaceDialogTest final : public QObject {
       dialog->findChild<QComboBox*>("CBPreData")->setEditText(QStringLiteral("😀"));
       dialog->findChild<QComboBox*>("CBNextData")->setEditText(QStringLiteral("x"));
       dialog->findChild<QPushButton*>("btnOk")->click();
+      QVERIFY(dialog->isVisible());
+      dialog->findChild<QPushButton*>("btnAbort")->click();
     });
-    QVERIFY_THROWS_EXCEPTION(ConvertError, AskReplace(nullptr, services, grid, request));
+    platform.prompter.Then(Answer::Ok);
+    QVERIFY(!AskReplace(nullptr, services, grid, request));
+    QVERIFY(platform.prompter.Asked().back().text.find("Shift-JIS に変換できない文字") != std::string::npos);
   }
 };
 
