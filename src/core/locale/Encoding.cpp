@@ -40,6 +40,9 @@ void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, 
 // three control codes (0x1A decodes as U+001C, 0x1C as U+007F, 0x7F as
 // U+001A, and back). Code page 932 is ASCII below 0x80, so these are put
 // straight after decoding and before encoding.
+constexpr char16_t kAsciiControls[3] = {0x1A, 0x1C, 0x7F};
+constexpr char16_t kIcuControls[3] = {0x1C, 0x7F, 0x1A};  // what ICU has at each place
+
 bool HasRotatedControl(std::u16string_view text) {
   for (const char16_t unit : text) {
     if (unit == 0x1A || unit == 0x1C || unit == 0x7F) return true;
@@ -47,32 +50,27 @@ bool HasRotatedControl(std::u16string_view text) {
   return false;
 }
 
-// What ICU decoded back to the ASCII codes.
-void StraightenDecodedControls(std::u16string& text) {
-  if (!HasRotatedControl(text)) return;
+// Puts for each code of `from` in `text` the code of `to` at its place.
+void ExchangeControls(std::u16string& text, const char16_t (&from)[3], const char16_t (&to)[3]) {
   for (char16_t& unit : text) {
-    if (unit == 0x1C) {
-      unit = 0x1A;
-    } else if (unit == 0x7F) {
-      unit = 0x1C;
-    } else if (unit == 0x1A) {
-      unit = 0x7F;
+    for (int i = 0; i < 3; ++i) {
+      if (unit == from[i]) {
+        unit = to[i];
+        break;
+      }
     }
   }
+}
+
+// What ICU decoded back to the ASCII codes.
+void StraightenDecodedControls(std::u16string& text) {
+  if (HasRotatedControl(text)) ExchangeControls(text, kIcuControls, kAsciiControls);
 }
 
 // The ASCII codes as ICU's table expects them for encoding.
 std::u16string RotateForEncoding(std::u16string_view text) {
   std::u16string rotated(text);
-  for (char16_t& unit : rotated) {
-    if (unit == 0x1A) {
-      unit = 0x1C;
-    } else if (unit == 0x1C) {
-      unit = 0x7F;
-    } else if (unit == 0x7F) {
-      unit = 0x1A;
-    }
-  }
+  ExchangeControls(rotated, kAsciiControls, kIcuControls);
   return rotated;
 }
 
@@ -130,11 +128,11 @@ std::string Cp932Converter::ToUtf8(std::string_view sjis) {
 
 std::string Cp932Converter::FromUtf16(std::u16string_view text) {
   if (text.empty()) return {};
-  if (HasRotatedControl(text)) return FromUtf16(RotateForEncoding(text), true);
-  return FromUtf16(text, false);
+  if (HasRotatedControl(text)) return FromUtf16(RotateForEncoding(text), text);
+  return FromUtf16(text, text);
 }
 
-std::string Cp932Converter::FromUtf16(std::u16string_view text, bool rotated) {
+std::string Cp932Converter::FromUtf16(std::u16string_view text, std::u16string_view typed) {
   std::string out(text.size() * 2, '\0');  // at most two bytes per UTF-16 unit
   UErrorCode error = U_ZERO_ERROR;
   ucnv_resetFromUnicode(m_converter.get());
@@ -142,7 +140,7 @@ std::string Cp932Converter::FromUtf16(std::u16string_view text, bool rotated) {
       ucnv_fromUChars(m_converter.get(), out.data(), static_cast<int32_t>(out.size()), text.data(),
                       static_cast<int32_t>(text.size()), &error);
   if (U_FAILURE(error) && error != U_STRING_NOT_TERMINATED_WARNING) {
-    ThrowNotShiftJis(rotated ? RotateForEncoding(RotateForEncoding(text)) : std::u16string(text));
+    ThrowNotShiftJis(typed);
   }
   out.resize(static_cast<std::size_t>(length));
   return out;

@@ -34,8 +34,9 @@ class Cp932Converter {
   std::string FromUtf8(std::string_view utf8);
 
  private:
-  // `rotated`: the text's control codes are already as ICU's table has them.
-  std::string FromUtf16(std::u16string_view text, bool rotated);
+  // `text` with its control codes as ICU's table has them; `typed` as the
+  // caller gave it, for the message.
+  std::string FromUtf16(std::u16string_view text, std::u16string_view typed);
 
   struct Closer {
     void operator()(UConverter* converter) const noexcept;

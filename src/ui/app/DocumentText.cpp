@@ -14,6 +14,11 @@ QString ShownCell(const TableDocument& grid, int col, int row) {
   return col == 0 ? ShownProgramText(grid.Cell(col, row)) : ShownText(grid, grid.Cell(col, row));
 }
 
+std::string TitleText(const TableDocument& grid, int col) {
+  const std::string_view title = grid.Cell(col, 0);
+  return col == 0 ? ProgramText(title, grid.Encoding().encoding) : std::string(title);
+}
+
 QString ShownProgramText(std::string_view cp932) {
   return QString::fromStdU16String(TextConverter(TextEncoding::ShiftJis).ToUtf16(cp932));
 }

@@ -18,6 +18,9 @@ namespace tabulo::ui {
 QString ShownText(const TableDocument& grid, std::string_view bytes);
 // The cell (col, row) of any column, the row-number column included.
 QString ShownCell(const TableDocument& grid, int col, int row);
+// Column `col`'s title in the document's bytes, the row-number column's
+// ("行番") put into the document's encoding.
+std::string TitleText(const TableDocument& grid, int col);
 // One of the program's own code page 932 texts.
 QString ShownProgramText(std::string_view cp932);
 

@@ -312,7 +312,9 @@ class TTabulo final : public QMainWindow {
   bool m_printerAvailable = true;
 
   GridModel* m_model = nullptr;
-  std::unique_ptr<GlyphWidths> m_glyphWidths;  // the advances of the grid's font
+  // The advances of the grid's font, measured for each encoding once it is
+  // needed (Shift-JIS at once), so switching between files measures nothing.
+  std::unique_ptr<GlyphWidths> m_glyphWidths[2];
   std::unique_ptr<ProgressBarSink> m_progress;
 
   // Controls, named as the program names them.

@@ -35,9 +35,10 @@ void TTabulo::SetGridFont(const QFont& chosen) {
   SGCSV->verticalHeader()->setFont(font);
   // Measured now rather than at the first fitting of widths, which then
   // stays quick even for the first file opened.
-  if (!m_glyphWidths || m_glyphWidths->Font() != SGCSV->font()) {
-    const TextEncoding encoding = m_glyphWidths ? m_glyphWidths->Encoding() : TextEncoding::ShiftJis;
-    m_glyphWidths = std::make_unique<GlyphWidths>(SGCSV->font(), encoding);
+  std::unique_ptr<GlyphWidths>& shiftJis = m_glyphWidths[static_cast<int>(TextEncoding::ShiftJis)];
+  if (!shiftJis || shiftJis->Font() != SGCSV->font()) {
+    shiftJis = std::make_unique<GlyphWidths>(SGCSV->font(), TextEncoding::ShiftJis);
+    m_glyphWidths[static_cast<int>(TextEncoding::Utf8)].reset();
   }
 }
 
@@ -79,9 +80,8 @@ void TTabulo::FitColumnWidths(bool selectedOnly) {
   m_widthsChanged = true;  // not a step of the history, but saved with the file
   const int first = selectedOnly ? grid.Selection().Left : 0;
   const int last = selectedOnly ? grid.Selection().Right : grid.ColCount() - 1;
-  if (m_glyphWidths->Encoding() != grid.Encoding().encoding) {
-    m_glyphWidths = std::make_unique<GlyphWidths>(SGCSV->font(), grid.Encoding().encoding);
-  }
+  std::unique_ptr<GlyphWidths>& measure = m_glyphWidths[static_cast<int>(grid.Encoding().encoding)];
+  if (!measure) measure = std::make_unique<GlyphWidths>(SGCSV->font(), grid.Encoding().encoding);
   const auto* delegate = static_cast<const CellDelegate*>(SGCSV->itemDelegate());
   FitLayout layout;
   layout.margin = delegate->Margin();
@@ -92,7 +92,7 @@ void TTabulo::FitColumnWidths(bool selectedOnly) {
   layout.headerPadding = 2 * SGCSV->horizontalHeader()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr,
                                                                            SGCSV->horizontalHeader());
   BusyCursor busy;
-  tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), *m_glyphWidths, layout, m_progress.get());
+  tabulo::FitColumnWidths(grid, first, last, mmAdjustDraw->isChecked(), *measure, layout, m_progress.get());
   ApplyColumnWidths();
 }
 

@@ -11,7 +11,6 @@
 
 #include "core/calc/CalcItems.h"
 #include "core/locale/Encoding.h"
-#include "core/locale/TextConverter.h"
 #include "ui/app/DocumentText.h"
 #include "ui/calc/FunctionList.h"
 
@@ -55,8 +54,7 @@ void FormulaMenus::RebuildColumnMenu(const TableDocument& grid) {
   captions.reserve(grid.ColCount());
   inserts.reserve(grid.ColCount());
   for (int col = 0; col < grid.ColCount(); ++col) {
-    // The row-number column's title is the program's own ("行番").
-    const std::string title = col == 0 ? ProgramText(grid.Cell(col, 0), encoding) : std::string(grid.Cell(col, 0));
+    const std::string title = TitleText(grid, col);
     captions.append(ShownText(grid, ColumnMenuCaption(title, grid.Cell(col, 1), compact, encoding)));
     inserts.append("[" + ShownText(grid, title) + "]");
   }

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "core/locale/Cp932.h"
-#include "core/locale/TextConverter.h"
 #include "core/rows/MergeSource.h"
 #include "ui/app/ChosenCaption.h"
 #include "ui/app/CommandButtons.h"
@@ -109,11 +108,9 @@ void THeigouForm::BuildControls(const TableDocument& grid, const MergeSource& ot
   LBSource->setFont(fixed);
   LBSource->setItemDelegate(new SourceEntryDelegate(LBSource));
   for (int col = 0; col < grid.ColCount(); ++col) {
-    // The row-number column's title is the program's own ("行番").
     const TextEncoding encoding = grid.Encoding().encoding;
-    const std::string title = col == 0 ? ProgramText(grid.Cell(col, 0), encoding) : std::string(grid.Cell(col, 0));
-    m_sourceHeads.push_back(
-        ShownText(grid, PadOrCut(title, 10, encoding) + ":" + PadOrCut(grid.Cell(col, 1), 10, encoding)));
+    m_sourceHeads.push_back(ShownText(
+        grid, PadOrCut(TitleText(grid, col), 10, encoding) + ":" + PadOrCut(grid.Cell(col, 1), 10, encoding)));
     LBSource->addItem(QString());
     RefreshSourceEntry(col);
   }

@@ -158,25 +158,16 @@ class ReplaceDialogTest final : public QObject {
   // A character the document cannot hold is typed without harm and
   // reported when OK is pressed; the dialog stays open.
   void aTextTheDocumentCannotHoldIsReportedOnAccepting() {
-    platform::ScriptedPlatform platform;
-    platform::Services services = platform.AsServices();
-    TableDocument grid;
-    grid.SetColCount(2);
-    grid.SetRowCount(2);
-    ReplaceRequest request;
-    QTimer::singleShot(0, [] {
-      auto* dialog = qobject_cast<TReplaceForm*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      dialog->findChild<QRadioButton*>("RGMethod1")->click();  // 検索置換
-      dialog->findChild<QComboBox*>("CBPreData")->setEditText(QStringLiteral("😀"));
-      dialog->findChild<QComboBox*>("CBNextData")->setEditText(QStringLiteral("x"));
-      dialog->findChild<QPushButton*>("btnOk")->click();
-      QVERIFY(dialog->isVisible());
-      dialog->findChild<QPushButton*>("btnAbort")->click();
-    });
-    platform.prompter.Then(Answer::Ok);
-    QVERIFY(!AskReplace(nullptr, services, grid, request));
-    QVERIFY(platform.prompter.Asked().back().text.find("Shift-JIS に変換できない文字") != std::string::npos);
+    Fixture f;
+    f.Choose(1);  // 検索置換
+    f.Upper().setEditText(QStringLiteral("😀"));
+    f.Lower().setEditText(QStringLiteral("x"));
+    QVERIFY(f.CanRun());
+    f.platform.prompter.Then(Answer::Ok);
+    f.Get<QPushButton>("btnOk").click();
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.dialog->result(), int(QDialog::Rejected));
+    QVERIFY(f.platform.prompter.Asked().back().text.find("Shift-JIS に変換できない文字") != std::string::npos);
   }
 };
 

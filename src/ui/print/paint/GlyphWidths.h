@@ -33,7 +33,6 @@ class GlyphWidths final : public TextMeasure {
   int LabelWidth(std::string_view cp932) const override { return Cp932Width(cp932); }
   int MaxWidthPerByte() const override { return m_maxPerByte; }
   const QFont& Font() const noexcept { return m_font; }
-  TextEncoding Encoding() const noexcept { return m_encoding; }
 
  private:
   int Utf8Width(std::string_view text) const;
